@@ -1,0 +1,56 @@
+// StandardMenu: bitmap buttons with hover pictures and masks, and the click-polling selection loop.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+
+namespace StandardMenu {
+
+struct ButtonType {
+    bool withMouseOver = false;  // the button has a hover picture
+    bool withMask = false;       // its pictures are drawn through masks
+};
+
+// One button, kept by value in the callers' arrays.
+struct ButtonRc {
+    std::int32_t x0 = 0;
+    std::int32_t y0 = 0;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    bool visible = false;
+    ButtonType type;
+    std::array<std::uint32_t, 2> bitmap{};  // normal, hover
+    std::array<std::uint32_t, 2> mask{};    // mask of normal, mask of hover
+};
+
+// A file name of at most 29 characters.
+using BitmapName = const char*;
+
+struct ButtonStrings {
+    BitmapName normal = "";
+    BitmapName mouseOver = "";
+    BitmapName normalMask = "";
+    BitmapName mouseOverMask = "";  // "=" at its start: the hover picture uses the normal mask
+};
+
+struct ClickRc {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+};
+
+// A negative size is a programming error that ends the program.
+ButtonRc CreateButtonX(std::int32_t w, std::int32_t h, ButtonType flags, const ButtonStrings& bitmaps);
+ButtonRc CreateMaskedButton(std::int32_t w, std::int32_t h, BitmapName normal, BitmapName mouseOver,
+                            BitmapName mask);
+// yGap runs from one button's top edge to the next one's.
+void SetVerticalMenu(std::int32_t x0, std::int32_t y0, std::int32_t yGap, std::span<ButtonRc> buttons);
+// Strictly inside: the left column and top row are outside.
+bool InButton(const ButtonRc& button, std::int32_t x, std::int32_t y);
+void DrawButton(const ButtonRc& button);
+// Whether the pending click lies in this visible button; if so the click is taken.
+bool ButtonSelected(const ButtonRc& button);
+// Presents, draws and tests the buttons every 25 ms until one is clicked; returns its position.
+std::int32_t MenuSelection(std::span<const ButtonRc> menu);
+
+}  // namespace StandardMenu

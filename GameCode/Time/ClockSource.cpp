@@ -1,0 +1,86 @@
+// The clock sources and the waits that go through them.
+#include <algorithm>
+#include <atomic>
+#include <thread>
+
+#include "Time.h"
+
+namespace Time {
+
+namespace {
+
+// The real clock sleeps until this long before the moment it waits for, then spins.
+constexpr Instant kSpinMargin = std::chrono::microseconds(300);
+
+RealClock gRealClock;
+std::atomic<ClockSource*> gSource{&gRealClock};
+std::function<void()> gWaitHook;
+
+void RunWaitHook() {
+    if (gWaitHook) {
+        gWaitHook();
+    }
+}
+
+}  // namespace
+
+Instant RealClock::Now() {
+    return std::chrono::duration_cast<Instant>(std::chrono::system_clock::now().time_since_epoch());
+}
+
+void RealClock::WaitUntil(Instant when) {
+    const Instant remaining = when - Now();
+    if (remaining > kSpinMargin) {
+        std::this_thread::sleep_for(remaining - kSpinMargin);
+    }
+    while (Now() < when) {
+    }
+}
+
+VirtualClock::VirtualClock(Instant start) : now_(start) {}
+
+Instant VirtualClock::DefaultStart() {
+    // 2026-06-01 12:00:00 UTC.
+    return std::chrono::seconds(1780315200);
+}
+
+void VirtualClock::WaitUntil(Instant when) {
+    // An action may schedule further actions or wait itself; take one due action at a time.
+    while (!actions_.empty() && actions_.begin()->first.first <= when) {
+        auto first = actions_.begin();
+        now_ = std::max(now_, first->first.first);
+        std::function<void()> action = std::move(first->second);
+        actions_.erase(first);
+        action();
+    }
+    now_ = std::max(now_, when);
+}
+
+void VirtualClock::Schedule(Instant when, std::function<void()> action) {
+    actions_.emplace(std::make_pair(when, sequence_++), std::move(action));
+}
+
+ClockSource& Clock() { return *gSource.load(std::memory_order_acquire); }
+
+void UseClockSource(ClockSource* source) {
+    gSource.store(source != nullptr ? source : &gRealClock, std::memory_order_release);
+}
+
+void SetWaitHook(std::function<void()> hook) { gWaitHook = std::move(hook); }
+
+void Delay(std::uint32_t milliseconds) {
+    ClockSource& clock = Clock();
+    clock.WaitUntil(clock.Now() + std::chrono::milliseconds(milliseconds));
+    RunWaitHook();
+}
+
+void WaitNextHundredth() {
+    // Hundredth boundaries of local time fall on those of the epoch count: zones are whole minutes.
+    constexpr Instant hundredth = std::chrono::milliseconds(10);
+    ClockSource& clock = Clock();
+    const Instant now = clock.Now();
+    clock.WaitUntil(now - now % hundredth + hundredth);
+    RunWaitHook();
+}
+
+}  // namespace Time

@@ -1,0 +1,96 @@
+// Time: clock readings in hundredths of a second within the hour, time deltas, the random source,
+// and the clock source through which every reading and every wait of the program goes.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <map>
+
+namespace Time {
+
+// One wall-clock reading.
+struct DateTime {
+    std::uint32_t year = 0;
+    std::uint32_t month = 0;
+    std::uint32_t day = 0;
+    std::uint32_t hour = 0;
+    std::uint32_t minute = 0;
+    std::uint32_t second = 0;
+    std::uint32_t fractions = 0;  // hundredths of a second, 0 to 99
+    std::int32_t zone = 0;        // minutes
+    bool SummerTimeFlag = false;
+};
+
+// A timer made of three readings; the game says which it fills and which two it compares.
+struct TimeRecord {
+    DateTime now;
+    DateTime prev;
+    DateTime start;
+};
+
+void GetClock(DateTime& t);
+void TimeToHundreds(DateTime time, std::int32_t& hundreds);
+std::int32_t TimeDeltaHundreds(DateTime time1, DateTime time2);
+// Inclusive at both ends; b < a is a programming error that ends the program.
+std::int32_t RandomNr(std::int32_t a, std::int32_t b);
+
+// Waits a number of milliseconds through the clock source.
+void Delay(std::uint32_t milliseconds);
+// Frame pacing: returns in the first moment the clock's hundredth differs from the one it had at the call.
+void WaitNextHundredth();
+
+// ---- Clock source -------------------------------------------------------------------------------------
+
+// Wall-clock time since the Unix epoch.
+using Instant = std::chrono::nanoseconds;
+
+class ClockSource {
+public:
+    virtual ~ClockSource() = default;
+    virtual Instant Now() = 0;
+    // Returns once Now() >= when.
+    virtual void WaitUntil(Instant when) = 0;
+};
+
+// The wall clock. Waits sleep until shortly before their moment and spin only the last fraction of a
+// millisecond, so a paced frame starts on time without burning a core.
+class RealClock final : public ClockSource {
+public:
+    Instant Now() override;
+    void WaitUntil(Instant when) override;
+};
+
+// Time for tests, benchmarks and replays: it stands still until something waits, and a wait moves it
+// forward. Scheduled actions (scripted input) run, in time order, when the clock passes their moment;
+// the clock reads their moment while they run.
+class VirtualClock final : public ClockSource {
+public:
+    explicit VirtualClock(Instant start = DefaultStart());
+    Instant Now() override { return now_; }
+    void WaitUntil(Instant when) override;
+
+    void Schedule(Instant when, std::function<void()> action);
+    // Moves time forward by the given amount, running what falls due.
+    void Advance(Instant by) { WaitUntil(now_ + by); }
+    std::size_t Pending() const { return actions_.size(); }
+
+    // 12:00:00.00 UTC on a fixed day: a reading at the very start of an hour.
+    static Instant DefaultStart();
+
+private:
+    Instant now_;
+    std::uint64_t sequence_ = 0;  // keeps actions of the same moment in the order they were scheduled
+    std::multimap<std::pair<Instant, std::uint64_t>, std::function<void()>> actions_;
+};
+
+// The clock source in use; the real clock unless another was installed. The caller keeps ownership;
+// passing nullptr goes back to the real clock.
+ClockSource& Clock();
+void UseClockSource(ClockSource* source);
+
+// Runs after every wait of Delay and WaitNextHundredth, on the waiting thread. The window layer uses it
+// to notice a window closed from its title bar; nullptr removes it.
+void SetWaitHook(std::function<void()> hook);
+
+}  // namespace Time

@@ -1,0 +1,82 @@
+// Wimdows: the one game window on a thread of its own, keyboard and mouse state, the back buffer, the
+// bitmap table, and drawing of bitmaps, shapes and text. The only module of the game that sees SDL video.
+#pragma once
+
+#include <cstdint>
+
+#include "Time.h"
+
+namespace Wimdows {
+
+// ---- Window --------------------------------------------------------------------------------------------
+
+enum WinState : std::uint8_t { STATE_DEAD = 0, STATE_ACTIVE = 1, STATE_ERROR = 2 };
+
+// Opens the window with a client area of x × y pixels, closing an open one first. A window that cannot be
+// created prints "Can't create window." and the reason, and ends the program with status 1.
+void Window(const char* title, std::uint32_t x, std::uint32_t y);
+// Closes the window; returns once everything of it is released.
+void KillWindow();
+WinState State();
+
+// Thrown out of a wait (Time::Delay, Time::WaitNextHundredth) on the main thread once the player has
+// closed the window from its title bar; the program entry catches it and ends with status 0.
+struct WindowClosed {};
+
+// ---- Keyboard and mouse --------------------------------------------------------------------------------
+
+// Windows virtual-key codes the game polls.
+inline constexpr std::uint32_t VK_ESCAPE = 0x1B;
+inline constexpr std::uint32_t VK_SPACE = 0x20;
+inline constexpr std::uint32_t VK_LEFT = 0x25;
+inline constexpr std::uint32_t VK_UP = 0x26;
+inline constexpr std::uint32_t VK_RIGHT = 0x27;
+inline constexpr std::uint32_t VK_DOWN = 0x28;
+
+bool KeyDown(std::uint32_t k);
+void FlushKeys();
+void MousePos(std::int32_t& x, std::int32_t& y);
+using MouseProc = void (*)(std::int32_t x, std::int32_t y);
+// Registers the left-button-release callback; nullptr switches it off.
+void OnMouseLeftUp(MouseProc proc);
+
+// One input message as the window thread receives it. Scripted input (tests, replays) is delivered
+// through the same path with Deliver, or stamped with a time on a virtual clock with Schedule.
+struct InputEvent {
+    enum class Kind : std::uint8_t { KeyDown, KeyUp, MouseMove, LeftDown, LeftUp, RightDown, RightUp };
+    Kind kind = Kind::MouseMove;
+    std::uint32_t key = 0;  // virtual-key code of key events
+    std::int32_t x = 0;     // client coordinates of mouse events
+    std::int32_t y = 0;
+};
+void Deliver(const InputEvent& event);
+void Schedule(Time::VirtualClock& clock, Time::Instant when, const InputEvent& event);
+
+// ---- Bitmaps and the back buffer -----------------------------------------------------------------------
+
+// Handles are 1, 2, 3, ... in load order for the life of the window; 0 means no bitmap.
+std::uint32_t LoadBitmap(const char* file, std::uint32_t width, std::uint32_t height);
+void DrawBitmap(std::uint32_t bitmap, std::int32_t x, std::int32_t y);
+// White in the mask copies the picture, black keeps the back buffer.
+void DrawMaskBitmap(std::uint32_t bitmap, std::uint32_t maskbitmap, std::int32_t x, std::int32_t y);
+void SetBuffering(bool state);
+void UpdateWindow();
+
+// ---- Shapes and text -----------------------------------------------------------------------------------
+
+// Colours are laid out 0x00BBGGRR.
+void ClearScreen();
+void Rectangle(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1, std::uint32_t color, bool fill);
+void Ellipse(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1, std::uint32_t color, bool fill);
+void Disc(std::int32_t x0, std::int32_t y0, std::uint32_t radius, std::uint32_t color);
+void Polygon(std::uint32_t n, const std::int32_t* x, const std::int32_t* y, std::uint32_t color, bool fill);
+void ThickLine(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1, std::uint32_t color,
+               std::uint32_t thickness);
+// Font numbers 0 to 5; any other number is font 0.
+void SetFont(std::uint32_t style, std::uint32_t color);
+void Text(const char* text, std::int32_t x, std::int32_t y);
+void TextInt(std::int32_t number, std::int32_t x, std::int32_t y);
+void TextCard(std::uint32_t number, std::int32_t x, std::int32_t y);
+void GetTextSize(const char* text, std::uint32_t style, std::uint32_t& width, std::uint32_t& height);
+
+}  // namespace Wimdows
