@@ -11,8 +11,8 @@
 
 namespace Spel {
 
-using Time::TimeRecord;
 using StandardMenu::ButtonRc;
+using Time::TimeRecord;
 
 // ---- The aeroplane ------------------------------------------------------------------------------------
 
@@ -128,7 +128,8 @@ struct EnemySmallType {
     Coordinates CoY;
     Coordinates BulletCoX;
     Coordinates BulletCoY;
-    Counters Counter;  // 1 next volley, 4 next volley's block, 6 bullet slots in use, 7 wave frame, 8 fighters
+    Counters
+        Counter;  // 1 next volley, 4 next volley's block, 6 bullet slots in use, 7 wave frame, 8 fighters
     Flags Move;
     Flags Killed;  // not used by the small fighters
     IndexedArray<bool, 1, 100> BulletHit;
@@ -201,6 +202,25 @@ struct BossBombType {
     std::int32_t CoY = 0;
 };
 
+// ---- One play
+// -----------------------------------------------------------------------------------------------
+
+// Everything a play owns. The frame loop makes a fresh one for every play (a start from the menu, a level
+// change, a retry) and hands its parts by reference to the operations of the frame.
+struct PlayType {
+    PlayerType Player;
+    EnemyType Enemy;
+    DashBoardType DashBoard;
+    TimeType Time;  // the play's clock, the frame pacing, DiffEnemy
+    ExplosionType Explosions;
+    TimeRecord TimeDeltaBullet;      // start: the play's start or the last shot
+    TimeRecord TimeDeltaBomb;        // start: the play's start or the last bomb
+    std::int32_t BulletCounter = 0;  // slot of the latest bullet, 1 to 20; 0 before the first shot
+    std::int32_t BombCounter = 0;    // slot of the latest bomb, also the bombs used from the current load
+    bool WIN = false;                // the boss's destruction has finished
+    std::int32_t TimeDiffWinTime = 0;
+};
+
 // ---- Module globals: zero at program start, kept when the program returns to the main menu ----------------
 
 extern BitmapType Bitmaps;
@@ -211,7 +231,7 @@ extern std::int32_t TimeDelta;
 // The key flags of the current frame.
 extern bool Esc, B, Space, P, Down, Up, Left, Right;
 extern LevelType Level;
-extern std::array<ButtonRc, 2> Buttons;             // end screens: menu, retry
+extern std::array<ButtonRc, 2> Buttons;            // end screens: menu, retry
 extern IndexedArray<ButtonRc, 1, 3> ButtonsSkill;  // dashboard: easy, medium, hard
 extern std::int32_t Score;
 extern std::int32_t EnemyChoice;  // 0 none yet, 1 small, 2 big, 3 elite, 4 boss
