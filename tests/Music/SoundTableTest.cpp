@@ -18,14 +18,14 @@ constexpr int kNone = -1;
 class SoundTable : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(Music::InitMusic()); }
-    static std::uint32_t Load(const testsupport::SquareWav& file) { return Music::LoadSound(file.c_str()); }
+    static std::uint32_t Load(const testsupport::TempFile& file) { return Music::LoadSound(file.c_str()); }
 
-    const testsupport::SquareWav blip_{"blip", 20};
-    const testsupport::SquareWav tune_{"tune", 2000};
+    const testsupport::TempFile blip_ = testsupport::SquareWav("blip", 20);
+    const testsupport::TempFile tune_ = testsupport::SquareWav("tune", 2000);
 };
 
 TEST(SoundTableWithoutDevice, EveryOperationIsQuiet) {
-    const testsupport::SquareWav file("quiet", 50);
+    const testsupport::TempFile file = testsupport::SquareWav("quiet", 50);
     EXPECT_EQ(Music::LoadSound(file.c_str()), 0u);
     Music::PlaySound(1, true);
     Music::SetSoundVolume(1, 100);

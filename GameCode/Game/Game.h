@@ -1,0 +1,24 @@
+// Game: the program entry. It finds the game's data, opens the menu and runs the screens one after another.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+
+#include "Screen.h"
+
+namespace Game {
+
+// Shows one screen and returns the one that follows.
+Screen Run(Screen screen);
+
+// Opens the menu and runs screens until Exit (status 0) or Abort (status 1). A window closed from its
+// title bar also ends the run, with status 0.
+int RunProgram();
+
+// The data installed beside the program: <program folder>/../share/saltwing.
+std::filesystem::path InstalledDataFolder(const std::filesystem::path& programFolder);
+// The folder holding Bitmaps/ and audio/: the working directory, else the installed data; none if neither.
+std::optional<std::filesystem::path> FindDataFolder(const std::filesystem::path& workingDirectory,
+                                                    const std::filesystem::path& programFolder);
+
+}  // namespace Game

@@ -1,0 +1,56 @@
+// One screen after another.
+#include "Game.h"
+#include "Menu.h"
+#include "Spel.h"
+#include "Wimdows.h"
+
+namespace Game {
+
+Screen Run(Screen screen) {
+    switch (screen) {
+        case Screen::MainMenu:
+            return Menu::DrawMenu();
+        case Screen::MenuWithMusic:
+            return Run(Menu::MusicMenu());
+        case Screen::Story:
+            return Menu::Story();
+        case Screen::StoryText:
+            return Menu::StoryText();
+        case Screen::Help:
+            return Menu::Help();
+        case Screen::Credits:
+            return Menu::Credits();
+        case Screen::StartGame:
+            return Spel::Media();
+        case Screen::Play:
+            return Spel::Controls();
+        case Screen::GameOver:
+            return Spel::GameOver();
+        case Screen::Win:
+            return Spel::Win();
+        case Screen::Exit:
+        case Screen::Abort:
+            break;
+    }
+    return screen;
+}
+
+int RunProgram() {
+    int status = 0;
+    try {
+        Screen next = Menu::MediaMenu();
+        while (next != Screen::Exit && next != Screen::Abort) {
+            next = Run(next);
+        }
+        status = next == Screen::Exit ? 0 : 1;
+    } catch (const Wimdows::WindowClosed&) {
+        status = 0;
+    }
+    // An abort leaves the window open; its thread must not outlive the program's end.
+    if (Wimdows::State() != Wimdows::STATE_DEAD) {
+        Wimdows::KillWindow();
+    }
+    return status;
+}
+
+}  // namespace Game

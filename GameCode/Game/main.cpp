@@ -1,0 +1,27 @@
+// The program entry: find the data, then the menu and the screens until Exit.
+#include <filesystem>
+#include <iostream>
+#include <system_error>
+
+#include "Game.h"
+
+int main() {
+    std::error_code error;
+    const std::filesystem::path workingDirectory = std::filesystem::current_path(error);
+    const std::filesystem::path programFolder =
+        std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
+    const std::optional<std::filesystem::path> data = Game::FindDataFolder(workingDirectory, programFolder);
+    if (!data.has_value()) {
+        std::cerr << "Saltwing: no game data found (looked for Bitmaps/ and audio/ in "
+                  << workingDirectory.string() << " and " << Game::InstalledDataFolder(programFolder).string()
+                  << ")" << std::endl;
+        return 1;
+    }
+    std::filesystem::current_path(*data, error);
+    if (error) {
+        std::cerr << "Saltwing: cannot enter the game data folder " << data->string() << ": "
+                  << error.message() << std::endl;
+        return 1;
+    }
+    return Game::RunProgram();
+}

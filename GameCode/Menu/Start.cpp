@@ -1,0 +1,60 @@
+// The start of the menus: window, page pictures, buffered drawing, music.
+#include <cstdint>
+#include <iostream>
+
+#include "Menu.h"
+#include "MenuState.h"
+#include "Music.h"
+#include "Wimdows.h"
+
+namespace Menu {
+
+MenuBitmaps Bitmaps;
+std::int32_t Select = 0;
+
+namespace {
+
+constexpr std::uint32_t kWindowWidth = 1000;
+constexpr std::uint32_t kWindowHeight = 750;
+constexpr std::uint32_t kMusicVolume = 100;
+
+constexpr std::array<const char*, 5> kPagePictures = {"Bitmaps\\tidewind.bmp", "Bitmaps\\tidewind2.bmp",
+                                                      "Bitmaps\\tidewind3.bmp", "Bitmaps\\howtoplay.bmp",
+                                                      "Bitmaps\\creditsbackground.bmp"};
+
+// The menu music started last. Without it every return from a play would add one more copy of the
+// looping music, until the copies took every channel.
+std::uint32_t menuMusic = 0;
+
+}  // namespace
+
+namespace detail {
+
+Game::Screen WrongButton() {
+    std::cout << "error! wrong button number!" << std::endl;
+    return Game::Screen::Abort;
+}
+
+}  // namespace detail
+
+Game::Screen MediaMenu() {
+    Wimdows::Window("Game", kWindowWidth, kWindowHeight);
+    for (std::size_t page = 0; page < kPagePictures.size(); ++page) {
+        Bitmaps.BackGroundMenu[page] = Wimdows::LoadBitmap(kPagePictures[page], kWindowWidth, kWindowHeight);
+    }
+    Wimdows::SetBuffering(true);
+    return MusicMenu();
+}
+
+Game::Screen MusicMenu() {
+    if (!Music::InitMusic()) {
+        std::cout << "Error with initializing" << std::flush;
+    }
+    Music::StopSound(menuMusic);
+    menuMusic = Music::LoadSound("audio/Intro_Menu.mp3");
+    Music::PlaySound(menuMusic, true);
+    Music::SetSoundVolume(menuMusic, kMusicVolume);
+    return Game::Screen::MainMenu;
+}
+
+}  // namespace Menu

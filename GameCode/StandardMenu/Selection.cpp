@@ -1,0 +1,27 @@
+// The selection loop of a menu.
+#include "StandardMenu.h"
+#include "Time.h"
+#include "Wimdows.h"
+
+namespace StandardMenu {
+
+namespace {
+
+constexpr std::uint32_t kPollMilliseconds = 25;
+
+}  // namespace
+
+std::int32_t MenuSelection(std::span<const ButtonRc> menu) {
+    for (;;) {
+        Wimdows::UpdateWindow();
+        for (std::size_t position = 0; position < menu.size(); ++position) {
+            DrawButton(menu[position]);
+            if (ButtonSelected(menu[position])) {
+                return static_cast<std::int32_t>(position);
+            }
+        }
+        Time::Delay(kPollMilliseconds);
+    }
+}
+
+}  // namespace StandardMenu

@@ -1,0 +1,32 @@
+#include <gtest/gtest.h>
+
+#include "Game.h"
+#include "Menu.h"
+#include "ScriptedClick.h"
+#include "VirtualTime.h"
+#include "Wimdows.h"
+
+namespace {
+
+using Game::Screen;
+
+TEST(ScreenLoop, RunsThePagesTheClicksChooseUntilExitEndsItWithStatusZero) {
+    testsupport::VirtualTime time;
+    testsupport::ScriptClick(time.clock(), time.At(100), 480, 420);  // Story
+    testsupport::ScriptClick(time.clock(), time.At(200), 870, 700);  // next
+    testsupport::ScriptClick(time.clock(), time.At(300), 870, 700);  // menu
+    testsupport::ScriptClick(time.clock(), time.At(400), 480, 690);  // Exit
+    EXPECT_EQ(Game::RunProgram(), 0);
+    EXPECT_GE(time.Elapsed(), 400);
+    EXPECT_EQ(Wimdows::State(), Wimdows::STATE_DEAD);
+}
+
+TEST(ScreenLoop, BackFromAPlayTheMenuMusicStartsAndTheMainMenuShows) {
+    testsupport::VirtualTime time;
+    Menu::MediaMenu();
+    testsupport::ScriptClick(time.clock(), time.At(100), 480, 510);  // Help
+    EXPECT_EQ(Game::Run(Screen::MenuWithMusic), Screen::Help);
+    Wimdows::KillWindow();
+}
+
+}  // namespace
