@@ -1,0 +1,210 @@
+// Test-only access to the layer's state.
+#include "WimdowsTesting.h"
+
+#include "WimdowsState.h"
+
+namespace Wimdows::testing {
+
+namespace {
+
+using namespace detail;
+
+std::uint32_t PixelOf(const SDL_Surface* surface, std::int32_t x, std::int32_t y) {
+    if (surface == nullptr || x < 0 || y < 0 || x >= surface->w || y >= surface->h) {
+        return 0;
+    }
+    const auto* row =
+        static_cast<const Uint8*>(surface->pixels) + static_cast<std::ptrdiff_t>(y) * surface->pitch;
+    return FromPixel(reinterpret_cast<const Uint32*>(row)[x]);
+}
+
+std::vector<std::uint32_t> FrameOf(const SDL_Surface* surface) {
+    std::vector<std::uint32_t> frame;
+    if (surface != nullptr) {
+        frame.reserve(static_cast<std::size_t>(surface->w) * static_cast<std::size_t>(surface->h));
+        for (std::int32_t y = 0; y < surface->h; ++y) {
+            for (std::int32_t x = 0; x < surface->w; ++x) {
+                frame.push_back(PixelOf(surface, x, y));
+            }
+        }
+    }
+    return frame;
+}
+
+// FNV-1a over the colours.
+std::uint64_t HashOf(const std::vector<std::uint32_t>& frame) {
+    if (frame.empty()) {
+        return 0;
+    }
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const std::uint32_t color : frame) {
+        for (int shift = 0; shift < 32; shift += 8) {
+            hash = (hash ^ ((color >> shift) & 0xFFu)) * 1099511628211ull;
+        }
+    }
+    return hash;
+}
+
+// Pushes an event for the window thread while it is there to take it, then waits until the thread has
+// handled it.
+void SendToWindowThread(SDL_Event event) {
+    Module& m = M();
+    std::uint64_t ticket = 0;
+    {
+        std::lock_guard lock(m.frontMutex);
+        if (!m.front) {
+            return;
+        }
+        SDL_PushEvent(&event);
+        ticket = ++m.syncRequested;
+    }
+    m.wake.notify_one();
+    for (std::uint64_t done = m.syncDone.load(); done < ticket; done = m.syncDone.load()) {
+        m.syncDone.wait(done);
+    }
+}
+
+}  // namespace
+
+std::uint32_t BackPixel(std::int32_t x, std::int32_t y) {
+    std::lock_guard lock(M().drawMutex);
+    return PixelOf(M().back.get(), x, y);
+}
+
+std::uint64_t BackHash() {
+    std::lock_guard lock(M().drawMutex);
+    return HashOf(FrameOf(M().back.get()));
+}
+
+void WaitPresented() {
+    Module& m = M();
+    std::uint64_t target = 0;
+    {
+        std::lock_guard lock(m.frontMutex);
+        target = m.submitted;
+    }
+    for (std::uint64_t done = m.presented.load(); done < target; done = m.presented.load()) {
+        m.presented.wait(done);
+    }
+}
+
+std::uint32_t PresentedPixel(std::int32_t x, std::int32_t y) {
+    WaitPresented();
+    std::lock_guard lock(M().frontMutex);
+    return PixelOf(M().front.get(), x, y);
+}
+
+std::uint64_t PresentedHash() {
+    return HashOf(PresentedFrame());
+}
+
+std::vector<std::uint32_t> PresentedFrame() {
+    WaitPresented();
+    std::lock_guard lock(M().frontMutex);
+    return FrameOf(M().front.get());
+}
+
+std::uint32_t BitLen() {
+    std::lock_guard lock(M().drawMutex);
+    return static_cast<std::uint32_t>(M().bit.size());
+}
+
+bool SharePixels(std::uint32_t a, std::uint32_t b) {
+    std::lock_guard lock(M().drawMutex);
+    const auto& bit = M().bit;
+    return a >= 1 && b >= 1 && a <= bit.size() && b <= bit.size() && bit[a - 1].hbit == bit[b - 1].hbit;
+}
+
+std::size_t KeyQueueLength() {
+    std::lock_guard lock(M().blockMutex);
+    return M().keybuf.size();
+}
+
+std::vector<std::uint32_t> KeyQueue() {
+    std::lock_guard lock(M().blockMutex);
+    return {M().keybuf.begin(), M().keybuf.end()};
+}
+
+bool Buffering() {
+    std::lock_guard lock(M().drawMutex);
+    return M().buffering;
+}
+
+bool MouseCaptured() {
+    return M().mouse.captured.load();
+}
+
+std::uint32_t XLen() {
+    std::lock_guard lock(M().drawMutex);
+    return M().window.xlen;
+}
+
+std::uint32_t YLen() {
+    std::lock_guard lock(M().drawMutex);
+    return M().window.ylen;
+}
+
+std::uint64_t NativeWindowId() {
+    return M().nativeWindowId.load();
+}
+
+void SendSdlKey(std::int32_t sdlKeycode, bool down, bool repeat) {
+    SDL_Event event{};
+    event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+    event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+    event.key.repeat = repeat ? 1 : 0;
+    event.key.keysym.sym = sdlKeycode;
+    SendToWindowThread(event);
+}
+
+void SendSdlMouse(std::int32_t x, std::int32_t y, std::uint8_t button, bool down, std::uint8_t clicks) {
+    SDL_Event event{};
+    if (button == 0) {
+        event.type = SDL_MOUSEMOTION;
+        event.motion.x = x;
+        event.motion.y = y;
+    } else {
+        event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+        event.button.button = button;
+        event.button.state = down ? SDL_PRESSED : SDL_RELEASED;
+        event.button.clicks = clicks;
+        event.button.x = x;
+        event.button.y = y;
+    }
+    SendToWindowThread(event);
+}
+
+void CloseFromTitleBar() {
+    SDL_Event event{};
+    event.type = SDL_WINDOWEVENT;
+    event.window.event = SDL_WINDOWEVENT_CLOSE;
+    SendToWindowThread(event);
+    auto& state = M().window.state;
+    for (WinState now = state.load(); now != STATE_DEAD; now = state.load()) {
+        state.wait(now);
+    }
+}
+
+bool SaveBitmapFile(const char* path, std::uint32_t width, std::uint32_t height,
+                    const std::vector<std::uint32_t>& pixels) {
+    if (pixels.size() < static_cast<std::size_t>(width) * height) {
+        return false;
+    }
+    const SurfacePtr surface(SDL_CreateRGBSurfaceWithFormat(
+        0, static_cast<int>(width), static_cast<int>(height), 24, SDL_PIXELFORMAT_BGR24));
+    if (!surface) {
+        return false;
+    }
+    for (std::uint32_t y = 0; y < height; ++y) {
+        auto* row = static_cast<Uint8*>(surface->pixels) + static_cast<std::ptrdiff_t>(y) * surface->pitch;
+        for (std::uint32_t x = 0; x < width; ++x) {
+            const std::uint32_t color = pixels[static_cast<std::size_t>(y) * width + x];
+            row[3 * x] = static_cast<Uint8>((color >> 16) & 0xFFu);
+            row[3 * x + 1] = static_cast<Uint8>((color >> 8) & 0xFFu);
+            row[3 * x + 2] = static_cast<Uint8>(color & 0xFFu);
+        }
+    }
+    return SDL_SaveBMP(surface.get(), path) == 0;
+}
+
+}  // namespace Wimdows::testing

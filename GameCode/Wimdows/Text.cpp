@@ -1,0 +1,120 @@
+// Text in six font numbers, drawn with SDL2_ttf from the DejaVu faces.
+#include <charconv>
+#include <string>
+
+#include "WimdowsState.h"
+
+namespace Wimdows {
+
+namespace {
+
+using namespace detail;
+
+struct Face {
+    const char* file;
+    int size;
+};
+
+// The fixed-pitch font numbers (2, 4, 5) use the mono face. Font 2 is the dashboard's: at this size
+// "FUEL" drawn at x 10 ends before 40, "BOMBS" at 270 before 310, "SCORE: " at 540 before 590 and
+// "LIFE:" at 730 before 770.
+constexpr std::array<Face, 6> kFaces{{
+    {"DejaVuSans.ttf", 11},           // 0: the default interface font, and every number above 5
+    {"DejaVuSans-Bold.ttf", 13},      // 1: the system font
+    {"DejaVuSansMono-Bold.ttf", 11},  // 2: the fixed-pitch system font
+    {"DejaVuSans.ttf", 12},           // 3: the proportional ANSI font
+    {"DejaVuSansMono.ttf", 11},       // 4: the fixed-pitch ANSI font
+    {"DejaVuSansMono.ttf", 12},       // 5: the fixed-pitch OEM font
+}};
+
+// Beside the program first, then where Debian keeps the faces.
+constexpr std::array<const char*, 2> kFontFolders{"fonts/", "/usr/share/fonts/truetype/dejavu/"};
+
+TTF_Font* FontOf(std::uint32_t style) {
+    return M().fonts[style < kFaces.size() ? style : 0];
+}
+
+SDL_Color ColorOf(std::uint32_t color) {
+    return SDL_Color{static_cast<Uint8>(color & 0xFFu), static_cast<Uint8>((color >> 8) & 0xFFu),
+                     static_cast<Uint8>((color >> 16) & 0xFFu), 255};
+}
+
+}  // namespace
+
+namespace detail {
+
+void PrepareFonts() {
+    Module& m = M();
+    if (m.fontsOpened || TTF_Init() != 0) {
+        return;
+    }
+    m.fontsOpened = true;
+    std::string glyphs;
+    for (char c = ' '; c <= '~'; ++c) {
+        glyphs += c;
+    }
+    for (std::size_t i = 0; i < kFaces.size(); ++i) {
+        for (const char* folder : kFontFolders) {
+            m.fonts[i] = TTF_OpenFont((std::string(folder) + kFaces[i].file).c_str(), kFaces[i].size);
+            if (m.fonts[i] != nullptr) {
+                break;
+            }
+        }
+        // The first render of a font costs most of a millisecond; pay it here, not in the first frame.
+        if (m.fonts[i] != nullptr) {
+            SurfacePtr(TTF_RenderUTF8_Blended(m.fonts[i], glyphs.c_str(), SDL_Color{255, 255, 255, 255}));
+        }
+    }
+}
+
+}  // namespace detail
+
+void SetFont(std::uint32_t style, std::uint32_t color) {
+    M().font.style = style;
+    M().font.color = color & 0xFFFFFFu;
+}
+
+void Text(const char* text, std::int32_t x, std::int32_t y) {
+    Module& m = M();
+    TTF_Font* font = FontOf(m.font.style);
+    std::lock_guard lock(m.drawMutex);
+    if (!m.back || font == nullptr || text == nullptr || *text == '\0') {
+        return;
+    }
+    // Blended glyphs carry their own alpha: only the letters are drawn, the picture shows between them.
+    const SurfacePtr glyphs(TTF_RenderUTF8_Blended(font, text, ColorOf(m.font.color)));
+    if (!glyphs) {
+        return;
+    }
+    SDL_Rect target{Far(x), Far(y), glyphs->w, glyphs->h};
+    SDL_BlitSurface(glyphs.get(), nullptr, m.back.get(), &target);
+    ShowIfUnbuffered(target);
+}
+
+void TextInt(std::int32_t number, std::int32_t x, std::int32_t y) {
+    char text[16] = {};
+    std::to_chars(text, text + sizeof text - 1, number);
+    Text(text, x, y);
+}
+
+void TextCard(std::uint32_t number, std::int32_t x, std::int32_t y) {
+    // Written as the unsigned number it is, also above 2147483647.
+    char text[16] = {};
+    std::to_chars(text, text + sizeof text - 1, number);
+    Text(text, x, y);
+}
+
+void GetTextSize(const char* text, std::uint32_t style, std::uint32_t& width, std::uint32_t& height) {
+    width = 0;
+    height = 0;
+    TTF_Font* font = FontOf(style);
+    int w = 0;
+    int h = 0;
+    if (State() == STATE_ACTIVE && font != nullptr && text != nullptr &&
+        TTF_SizeUTF8(font, text, &w, &h) == 0) {
+        width = static_cast<std::uint32_t>(w);
+        height = static_cast<std::uint32_t>(h);
+    }
+}
+
+}  // namespace Wimdows

@@ -1,0 +1,159 @@
+// The window layer's private state, shared by its source files. Nothing outside Wimdows includes this.
+//
+// Threads: the main thread draws into the back buffer under `drawMutex`; the window thread owns the SDL
+// window, presents the front buffer and releases everything at close (also under `drawMutex`, so a close
+// from the title bar never pulls the back buffer or the bitmap table from under a drawing call).
+#pragma once
+
+#include <SDL.h>
+#include <SDL_ttf.h>
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "Wimdows.h"
+
+namespace Wimdows::detail {
+
+struct SurfaceDeleter {
+    void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
+};
+using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceDeleter>;
+using SharedSurface = std::shared_ptr<SDL_Surface>;
+
+// Every surface of the layer has the back buffer's format, so that a copy is a plain block copy.
+inline constexpr Uint32 kPixelFormat = SDL_PIXELFORMAT_RGB888;
+
+SurfacePtr MakeSurface(std::int32_t width, std::int32_t height);
+
+// 0x00BBGGRR (the game's colours) to and from a pixel of kPixelFormat (0x00RRGGBB).
+constexpr Uint32 ToPixel(std::uint32_t color) {
+    return ((color & 0xFFu) << 16) | (color & 0xFF00u) | ((color >> 16) & 0xFFu);
+}
+constexpr std::uint32_t FromPixel(Uint32 pixel) {
+    return ToPixel(pixel);
+}
+
+// Coordinates far outside any window are pulled in to where arithmetic on them cannot overflow; no
+// picture or window is large enough to tell the difference.
+inline constexpr std::int64_t kFar = std::int64_t{1} << 24;
+constexpr std::int32_t Far(std::int64_t v) {
+    return static_cast<std::int32_t>(std::clamp(v, -kFar, kFar));
+}
+
+struct WinStruct {
+    std::atomic<WinState> state{STATE_DEAD};
+    std::string title;  // written by Window before the window thread starts
+    std::uint32_t xlen = 0;
+    std::uint32_t ylen = 0;
+};
+
+struct BitStruct {
+    SharedSurface hbit;  // shared with every other load of the same file at the same size
+    std::uint32_t width = 0;
+    std::uint32_t height = 0;
+};
+
+// A file at one size: the key under which repeated loads share their pixels. Size and modification time
+// make a rewritten file load afresh.
+using BitmapKey = std::tuple<std::string, std::uint32_t, std::uint32_t, std::int64_t, std::int64_t>;
+
+struct MouseStruct {
+    std::int32_t x = 0;  // guarded by blockMutex
+    std::int32_t y = 0;
+    std::atomic<bool> left{false};
+    std::atomic<bool> right{false};
+    std::atomic<bool> captured{false};
+    // One atomic pointer: the enable flag and the procedure change together (non-null = enabled).
+    std::atomic<MouseProc> leftUpProc{nullptr};
+};
+
+struct FontStruct {
+    std::uint32_t style = 0;
+    std::uint32_t color = 0;  // 0x00BBGGRR
+};
+
+struct Module {
+    WinStruct window;
+    std::thread thread;
+    std::atomic<bool> closedByPlayer{false};
+    std::string failure;  // why the window could not be created, written by the window thread
+
+    // Back buffer, bitmap table and everything drawing reads.
+    std::mutex drawMutex;
+    SurfacePtr back;  // present exactly while a window is open
+    bool buffering = false;
+    std::vector<BitStruct> bit;  // bitlen = bit.size()
+    std::map<BitmapKey, SharedSurface> loaded;
+    std::map<std::pair<SDL_Surface*, SDL_Surface*>, SurfacePtr> masked;  // (image, mask) -> keyed sprite
+
+    // Hand-over to the window thread. Lock order: drawMutex before frontMutex.
+    std::mutex frontMutex;
+    std::condition_variable wake;
+    SurfacePtr front;  // the newest frame handed over for presenting
+    SDL_Rect dirty{0, 0, 0, 0};
+    std::uint64_t submitted = 0;
+    std::atomic<std::uint64_t> presented{0};
+    bool closeRequested = false;
+    std::uint64_t syncRequested = 0;
+    std::atomic<std::uint64_t> syncDone{0};
+    std::atomic<std::uint64_t> nativeWindowId{0};
+
+    // Input.
+    std::array<std::atomic<bool>, 256> key{};
+    std::mutex blockMutex;  // the design's `block`: key queue and mouse position
+    std::deque<std::uint32_t> keybuf;
+    MouseStruct mouse;
+
+    // Text; main thread only.
+    FontStruct font;
+    std::array<TTF_Font*, 6> fonts{};
+    bool fontsOpened = false;
+};
+
+// The one instance; never destroyed, so a window thread still running at exit finds it intact.
+Module& M();
+
+// True on the window thread.
+bool OnWindowThread();
+
+// ---- Presenting (Bitmaps.cpp) --------------------------------------------------------------------------
+
+// Hands the given area of the back buffer (clipped to it) to the window thread. Needs drawMutex held.
+void PresentArea(SDL_Rect area);
+// Presents the area when buffering is off, as every drawing call does. Needs drawMutex held.
+void ShowIfUnbuffered(const SDL_Rect& area);
+// The rectangle spanned by two corners, both included.
+SDL_Rect BoxOf(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1);
+
+// ---- Input (Input.cpp) ---------------------------------------------------------------------------------
+
+// Turns an SDL event of the window thread into the layer's input event, if it is one.
+std::optional<InputEvent> TranslateInput(const SDL_Event& event);
+// Everything up, queue empty, mouse record zero: the state of a closed window.
+void ResetInput();
+
+// ---- Text (Text.cpp) -----------------------------------------------------------------------------------
+
+// Opens the fonts once and renders every glyph once, so that the first frame does not stall.
+void PrepareFonts();
+
+// ---- Window (NativeWindowId.cpp) -----------------------------------------------------------------------
+
+// The X11 id of the window, or 0 on other video drivers. Window thread.
+std::uint64_t NativeWindowIdOf(SDL_Window* window);
+
+}  // namespace Wimdows::detail

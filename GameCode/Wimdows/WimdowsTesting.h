@@ -1,0 +1,50 @@
+// Test-only access to the window layer: what the back buffer holds, what the window shows, the bitmap
+// table, the key queue, and a few ways to act as the player would. Not for the game's code.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace Wimdows::testing {
+
+// A back-buffer pixel as a colour 0x00BBGGRR; 0 outside the window or with no window open.
+std::uint32_t BackPixel(std::int32_t x, std::int32_t y);
+// A hash of the whole back buffer (0 with no window open).
+std::uint64_t BackHash();
+
+// Returns once the window thread has presented every frame handed to it so far.
+void WaitPresented();
+// The frame the window shows, after WaitPresented: one pixel, its hash, or all of it row by row
+// (colours 0x00BBGGRR). 0 or empty with no window open.
+std::uint32_t PresentedPixel(std::int32_t x, std::int32_t y);
+std::uint64_t PresentedHash();
+std::vector<std::uint32_t> PresentedFrame();
+
+std::uint32_t BitLen();
+// Whether two handles draw from the very same pixels (repeated loads of a file at one size do).
+bool SharePixels(std::uint32_t a, std::uint32_t b);
+std::size_t KeyQueueLength();
+std::vector<std::uint32_t> KeyQueue();
+bool Buffering();
+bool MouseCaptured();
+// The client size the window got (0 with no window open).
+std::uint32_t XLen();
+std::uint32_t YLen();
+// The X11 id of the window (0 on other video drivers), for xwininfo and screenshots.
+std::uint64_t NativeWindowId();
+
+// Sends an SDL key press or release (an SDL_Keycode such as SDLK_a) to the window thread and returns once
+// it has been handled there, as a real key would be.
+void SendSdlKey(std::int32_t sdlKeycode, bool down, bool repeat = false);
+// Sends an SDL mouse event through the window thread: button 0 is a move, 1 left, 3 right.
+void SendSdlMouse(std::int32_t x, std::int32_t y, std::uint8_t button = 0, bool down = false,
+                  std::uint8_t clicks = 1);
+// The player's click on the title bar's close button; returns once the window is closed.
+void CloseFromTitleBar();
+
+// Writes a 24-bit BMP file of the given colours (0x00BBGGRR, row by row from the top).
+bool SaveBitmapFile(const char* path, std::uint32_t width, std::uint32_t height,
+                    const std::vector<std::uint32_t>& pixels);
+
+}  // namespace Wimdows::testing

@@ -1,0 +1,322 @@
+// The window thread: it opens the window, pumps its events, presents the frames handed to it, and
+// releases everything at close. The main thread only hands over frames and waits on the state.
+#include <chrono>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+#include <system_error>
+
+#include "WimdowsState.h"
+
+namespace Wimdows {
+
+namespace detail {
+
+Module& M() {
+    static Module* module = new Module;
+    return *module;
+}
+
+namespace {
+thread_local bool tWindowThread = false;
+}  // namespace
+
+bool OnWindowThread() {
+    return tWindowThread;
+}
+
+SurfacePtr MakeSurface(std::int32_t width, std::int32_t height) {
+    return SurfacePtr(SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, kPixelFormat));
+}
+
+}  // namespace detail
+
+namespace {
+
+using namespace detail;
+
+// The window thread looks for new events this often while nothing wakes it. It never blocks inside SDL:
+// SDL's X11 wake-up goes out on a second X connection and can reach a window that is being destroyed.
+constexpr auto kEventPoll = std::chrono::milliseconds(2);
+
+void SetState(WinState state) {
+    M().window.state.store(state);
+    M().window.state.notify_all();
+}
+
+void WaitWhileState(WinState state) {
+    auto& current = M().window.state;
+    for (WinState now = current.load(); now == state; now = current.load()) {
+        current.wait(now);
+    }
+}
+
+void WaitUntilDead() {
+    auto& current = M().window.state;
+    for (WinState now = current.load(); now != STATE_DEAD; now = current.load()) {
+        current.wait(now);
+    }
+}
+
+void JoinWindowThread() {
+    if (M().thread.joinable()) {
+        M().thread.join();
+    }
+}
+
+[[noreturn]] void CantCreateWindow(const std::string& reason) {
+    // Sound fix: without a window the program would go on invisibly; say why and end.
+    std::fprintf(stderr, "Can't create window. %s\n", reason.c_str());
+    std::exit(1);
+}
+
+// With no display SDL 2.26 quietly picks its invisible "offscreen" driver. Unless a driver was asked for
+// (the tests ask for dummy), only drivers that show something on a screen may be chosen.
+void ChooseRealDisplays() {
+    if (SDL_getenv("SDL_VIDEODRIVER") != nullptr) {
+        return;
+    }
+    std::string drivers;
+    for (int i = 0; i < SDL_GetNumVideoDrivers(); ++i) {
+        const std::string_view name = SDL_GetVideoDriver(i);
+        if (name == "offscreen" || name == "dummy" || name == "evdev") {
+            continue;
+        }
+        drivers += drivers.empty() ? "" : ",";
+        drivers += name;
+    }
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, drivers.empty() ? "none" : drivers.c_str());
+}
+
+// Presents the part of the front buffer that changed since the last present.
+void Present(SDL_Window* window) {
+    Module& m = M();
+    SDL_Rect area;
+    std::uint64_t frame = 0;
+    {
+        std::lock_guard lock(m.frontMutex);
+        if (!m.front || SDL_RectEmpty(&m.dirty)) {
+            return;
+        }
+        area = m.dirty;
+        frame = m.submitted;
+        m.dirty = SDL_Rect{0, 0, 0, 0};
+        SDL_Surface* surface = SDL_GetWindowSurface(window);
+        SDL_Rect target = area;
+        if (surface != nullptr) {
+            SDL_BlitSurface(m.front.get(), &area, surface, &target);
+        }
+    }
+    SDL_UpdateWindowSurfaceRects(window, &area, 1);
+    m.presented.store(frame);
+    m.presented.notify_all();
+}
+
+// An uncovered or restored window shows the back buffer as it is, presented or not.
+void Paint() {
+    Module& m = M();
+    std::lock_guard lock(m.drawMutex);
+    if (m.back) {
+        PresentArea(SDL_Rect{0, 0, m.back->w, m.back->h});
+    }
+}
+
+// Creates the window, the back buffer and the front buffer; nullptr with SDL's reason on failure.
+SDL_Window* Init() {
+    Module& m = M();
+    // SDL's default window surface goes through GL: about 4 ms per present under Xvfb, 0.35 ms without.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    // The layer captures the mouse itself while a button is held.
+    SDL_SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "0");
+    ChooseRealDisplays();
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        m.failure = SDL_GetError();
+        return nullptr;
+    }
+    const auto side = [](std::uint32_t length) {
+        return static_cast<int>(std::min<std::uint32_t>(length, SHRT_MAX));
+    };
+    SDL_Window* window = SDL_CreateWindow(m.window.title.c_str(), static_cast<int>(SDL_WINDOWPOS_UNDEFINED),
+                                          static_cast<int>(SDL_WINDOWPOS_UNDEFINED), side(m.window.xlen),
+                                          side(m.window.ylen), 0);
+    int width = 0;
+    int height = 0;
+    if (window != nullptr) {
+        SDL_GetWindowSize(window, &width, &height);
+    }
+    SurfacePtr back = MakeSurface(width, height);
+    SurfacePtr front = MakeSurface(width, height);
+    if (window == nullptr || !back || !front || SDL_GetWindowSurface(window) == nullptr) {
+        m.failure = SDL_GetError();
+        if (window != nullptr) {
+            SDL_DestroyWindow(window);
+        }
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        return nullptr;
+    }
+    SDL_StopTextInput();
+    {
+        std::lock_guard lock(m.drawMutex);
+        m.window.xlen = static_cast<std::uint32_t>(width);
+        m.window.ylen = static_cast<std::uint32_t>(height);
+        m.back = std::move(back);
+        m.buffering = false;
+        std::lock_guard frontLock(m.frontMutex);
+        m.front = std::move(front);
+        m.dirty = SDL_Rect{0, 0, width, height};
+    }
+    m.nativeWindowId.store(NativeWindowIdOf(window));
+    SDL_RaiseWindow(window);
+    Present(window);
+    return window;
+}
+
+// Runs one batch of events; true when the player closed the window.
+bool HandleEvents() {
+    SDL_Event event;
+    while (SDL_PollEvent(&event) != 0) {
+        if (event.type == SDL_QUIT ||
+            (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE)) {
+            return true;
+        }
+        if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED) {
+            Paint();
+        } else if (const auto input = TranslateInput(event)) {
+            Deliver(*input);
+        }
+    }
+    return false;
+}
+
+void RunEventLoop(SDL_Window* window) {
+    Module& m = M();
+    for (;;) {
+        std::uint64_t sync = 0;
+        {
+            std::lock_guard lock(m.frontMutex);
+            sync = m.syncRequested;
+        }
+        const bool closedByPlayer = HandleEvents();
+        Present(window);
+        m.syncDone.store(sync);
+        m.syncDone.notify_all();
+        if (closedByPlayer) {
+            m.closedByPlayer.store(true);
+            return;
+        }
+        std::unique_lock lock(m.frontMutex);
+        m.wake.wait_for(lock, kEventPoll, [&] {
+            return m.closeRequested || !SDL_RectEmpty(&m.dirty) || m.syncRequested != sync;
+        });
+        if (m.closeRequested) {
+            return;
+        }
+    }
+}
+
+// Releases the window's back buffer, bitmaps and input state. Drawing calls take the same lock, so a
+// close from the title bar never releases what a drawing call is using.
+void FreeWindow() {
+    Module& m = M();
+    std::lock_guard lock(m.drawMutex);
+    {
+        std::lock_guard frontLock(m.frontMutex);
+        m.front.reset();
+        m.dirty = SDL_Rect{0, 0, 0, 0};
+        // Nothing more will be presented: release whoever waits for a present or a sync.
+        m.presented.store(m.submitted);
+        m.syncDone.store(m.syncRequested);
+    }
+    m.presented.notify_all();
+    m.syncDone.notify_all();
+    m.back.reset();
+    m.window.xlen = 0;
+    m.window.ylen = 0;
+    m.buffering = false;
+    ResetInput();
+    m.masked.clear();
+    m.bit = {};
+    m.loaded.clear();
+    m.nativeWindowId.store(0);
+}
+
+void WinMain() {
+    tWindowThread = true;
+    SDL_Window* window = Init();
+    if (window == nullptr) {
+        SetState(STATE_ERROR);
+        return;
+    }
+    SetState(STATE_ACTIVE);
+    RunEventLoop(window);
+    FreeWindow();
+    SDL_DestroyWindow(window);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    SetState(STATE_DEAD);
+}
+
+// Sound fix: closing the window from its title bar ends the program (the design ran on invisibly). Every
+// loop of the game waits through the clock, so the next wait carries the close to the program entry.
+void ThrowIfClosedByPlayer() {
+    if (M().closedByPlayer.load()) {
+        WaitUntilDead();
+        JoinWindowThread();
+        throw WindowClosed{};
+    }
+}
+
+}  // namespace
+
+void Window(const char* title, std::uint32_t x, std::uint32_t y) {
+    Module& m = M();
+    if (m.window.state.load() == STATE_ACTIVE) {
+        KillWindow();
+    }
+    JoinWindowThread();  // a window closed by the player leaves its finished thread behind
+    m.closedByPlayer.store(false);
+    m.failure.clear();
+    m.window.title = title != nullptr ? title : "";
+    {
+        std::lock_guard lock(m.drawMutex);
+        m.window.xlen = x;
+        m.window.ylen = y;
+        std::lock_guard frontLock(m.frontMutex);
+        m.closeRequested = false;
+    }
+    try {
+        m.thread = std::thread(WinMain);
+    } catch (const std::system_error& error) {
+        CantCreateWindow(error.what());
+    }
+    WaitWhileState(STATE_DEAD);
+    if (m.window.state.load() == STATE_ERROR) {
+        JoinWindowThread();
+        SetState(STATE_DEAD);
+        CantCreateWindow(m.failure);
+    }
+    PrepareFonts();
+    Time::SetWaitHook(ThrowIfClosedByPlayer);
+}
+
+void KillWindow() {
+    Module& m = M();
+    Time::SetWaitHook(nullptr);
+    if (m.window.state.load() == STATE_ACTIVE) {
+        {
+            std::lock_guard lock(m.frontMutex);
+            m.closeRequested = true;
+        }
+        m.wake.notify_one();
+        WaitUntilDead();
+    }
+    SetState(STATE_DEAD);
+    JoinWindowThread();
+    m.closedByPlayer.store(false);
+}
+
+WinState State() {
+    return M().window.state.load();
+}
+
+}  // namespace Wimdows
