@@ -1,5 +1,3 @@
-// NOTE FROM THE LEAD TO THE HELPER WORKING ON THIS MODULE: before writing any code, read /work/briefs/rules.md
-// (rules every helper keeps, and how to commit in this shared tree). Then delete these two lines.
 // Wimdows: the one game window on a thread of its own, keyboard and mouse state, the back buffer, the
 // bitmap table, and drawing of bitmaps, shapes and text. The only module of the game that sees SDL video.
 #pragma once
