@@ -5,6 +5,7 @@
 #include "ScriptedClick.h"
 #include "VirtualTime.h"
 #include "Wimdows.h"
+#include "WimdowsTesting.h"
 
 namespace {
 
@@ -18,6 +19,14 @@ TEST(ScreenLoop, RunsThePagesTheClicksChooseUntilExitEndsItWithStatusZero) {
     testsupport::ScriptClick(time.clock(), time.At(400), 480, 690);  // Exit
     EXPECT_EQ(Game::RunProgram(), 0);
     EXPECT_GE(time.Elapsed(), 400);
+    EXPECT_EQ(Wimdows::State(), Wimdows::STATE_DEAD);
+}
+
+TEST(ScreenLoop, ClosingTheWindowFromItsTitleBarEndsTheProgramWithStatusZero) {
+    testsupport::VirtualTime time;
+    testsupport::ScriptClick(time.clock(), time.At(100), 480, 600);  // Credits
+    time.clock().Schedule(time.At(200), [] { Wimdows::testing::CloseFromTitleBar(); });
+    EXPECT_EQ(Game::RunProgram(), 0);
     EXPECT_EQ(Wimdows::State(), Wimdows::STATE_DEAD);
 }
 

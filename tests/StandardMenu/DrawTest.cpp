@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "SolidBmp.h"
+#include "StandardMenu.h"
+#include "VirtualTime.h"
+#include "Wimdows.h"
+#include "WimdowsTesting.h"
+
+namespace {
+
+using StandardMenu::ButtonRc;
+
+constexpr std::uint32_t kRed = 0x0000FF;
+constexpr std::uint32_t kBlue = 0xFF0000;
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+constexpr std::uint32_t kBlack = 0x000000;
+
+class DrawButton : public ::testing::Test {
+  protected:
+    void SetUp() override { Wimdows::Window("Game", 1000, 750); }
+    void TearDown() override { Wimdows::KillWindow(); }
+
+    static void PointAt(std::int32_t x, std::int32_t y) {
+        Wimdows::Deliver({.kind = Wimdows::InputEvent::Kind::MouseMove, .x = x, .y = y});
+    }
+    static std::uint32_t Middle(const ButtonRc& b) {
+        return Wimdows::testing::BackPixel(b.x0 + b.width / 2, b.y0 + b.height / 2);
+    }
+    static ButtonRc At(ButtonRc button) {
+        button.x0 = 100;
+        button.y0 = 200;
+        return button;
+    }
+
+    testsupport::VirtualTime time_;
+    const testsupport::TempFile red_ = testsupport::SolidBmp("red", kRed);
+    const testsupport::TempFile blue_ = testsupport::SolidBmp("blue", kBlue);
+    const testsupport::TempFile white_ = testsupport::SolidBmp("white", kWhite);
+    const testsupport::TempFile black_ = testsupport::SolidBmp("black", kBlack);
+};
+
+TEST_F(DrawButton, ShowsTheHoverPictureOnlyWhileThePointerIsInside) {
+    const ButtonRc button =
+        At(StandardMenu::CreateMaskedButton(166, 75, red_.c_str(), blue_.c_str(), white_.c_str()));
+    StandardMenu::DrawButton(button);
+    EXPECT_EQ(Middle(button), kRed);
+    PointAt(150, 230);
+    StandardMenu::DrawButton(button);
+    EXPECT_EQ(Middle(button), kBlue);
+    PointAt(100, 230);
+    StandardMenu::DrawButton(button);
+    EXPECT_EQ(Middle(button), kRed);
+}
+
+TEST_F(DrawButton, DrawsTheHoverPictureThroughItsOwnMask) {
+    const ButtonRc button =
+        At(StandardMenu::CreateButtonX(166, 75, {.withMouseOver = true, .withMask = true},
+                                       {red_.c_str(), blue_.c_str(), white_.c_str(), black_.c_str()}));
+    Wimdows::DrawBitmap(Wimdows::LoadBitmap(white_.c_str(), 1000, 750), 0, 0);
+    PointAt(150, 230);
+    StandardMenu::DrawButton(button);
+    EXPECT_EQ(Middle(button), kWhite);
+}
+
+TEST_F(DrawButton, WithoutAHoverPictureOrWhenInvisibleItIgnoresThePointer) {
+    const ButtonRc plain = At(StandardMenu::CreateButtonX(166, 75, {}, {.normal = red_.c_str()}));
+    PointAt(150, 230);
+    StandardMenu::DrawButton(plain);
+    EXPECT_EQ(Middle(plain), kRed);
+
+    ButtonRc hidden = At(StandardMenu::CreateButtonX(166, 75, {}, {.normal = blue_.c_str()}));
+    hidden.visible = false;
+    StandardMenu::DrawButton(hidden);
+    EXPECT_EQ(Middle(hidden), kRed);
+}
+
+}  // namespace
