@@ -10,7 +10,9 @@
 //                                 its first frame: place the aeroplane, the friendly ship, set counters...
 //   HoldKey(key, from, to)        the key goes down `from` and up `to` hundredths after the next play starts
 //                                 (to < 0: never released). Keys are Windows virtual-key codes (Wimdows.h,
-//                                 kKeyP, kKeyB).
+//                                 kKeyP, kKeyB). Play time h is the hundredth boundary h after the play's
+//                                 start, so input given at h is first seen by the frame whose
+//                                 play.Time.DiffEnemy is h.
 //   ClickAt(x, y, at)             a left click at (x, y), `at` hundredths after the next play starts.
 //   ClickIn(x, y, after)          a left click `after` hundredths from now: for the end screens and menus.
 //   RunPlay(until, maxFrames)     runs one play (Controls). until(play) is asked after every presented frame
@@ -20,6 +22,9 @@
 //                                 returns the screen that follows; the test fails if it takes longer than
 //                                 `bound` hundredths of virtual time.
 //   Elapsed()                     hundredths since the test's clock started.
+//   NoAircraft(play)              keeps every aircraft wave away for the rest of the play (for OnPlayStart),
+//                                 so that flight tests are not shot down; boats and the friendly ship still
+//                                 sail.
 //
 // Scripted input given before a play is scheduled when that play starts, so its times count from the play's
 // own clock (Time.BeginTime). The game's globals (Level, Score, Difficulty, PlayerBullet, ...) are read and
@@ -37,6 +42,7 @@
 #include "Screen.h"
 #include "Spel.h"
 #include "SpelTesting.h"
+#include "StandardMenu.h"
 #include "State.h"
 #include "VirtualTime.h"
 #include "Wimdows.h"
@@ -70,6 +76,10 @@ class PlayFixture : public ::testing::Test {
     }
 
     void StartGame(std::int32_t level = 1, std::int32_t difficulty = 1) {
+        // Clicks are recorded from the first button test on; in the program the main menu has made it.
+        StandardMenu::ButtonRc nowhere;
+        nowhere.visible = true;
+        StandardMenu::ButtonSelected(nowhere);
         ASSERT_EQ(Spel::Media(), Game::Screen::Play);
         Spel::Level.Now = level;
         Spel::Difficulty = difficulty;
@@ -130,6 +140,9 @@ class PlayFixture : public ::testing::Test {
     }
 
     long long Elapsed() { return time_.Elapsed(); }
+
+    // A new wave is chosen only while every aircraft wave counter is 0, and none of these runs without one.
+    static void NoAircraft(Spel::PlayType& play) { play.Enemy.Boss.Counter = 1; }
     testsupport::VirtualTime& time() { return time_; }
 
   private:
@@ -164,9 +177,15 @@ class PlayFixture : public ::testing::Test {
 
     void Observe(Spel::testing::PlayPoint point, Spel::PlayType& play) {
         if (point == Spel::testing::PlayPoint::Started) {
-            const Time::Instant begin = time_.clock().Now();
+            const Time::Instant now = time_.clock().Now();
+            const Time::Instant begin = now - now % Hundredths(1);
             for (const Scripted& input : script_) {
-                Wimdows::Schedule(time_.clock(), begin + Hundredths(input.at), input.event);
+                // Input at the very start is there before the first frame reads the keys.
+                if (input.at <= 0) {
+                    Wimdows::Deliver(input.event);
+                } else {
+                    Wimdows::Schedule(time_.clock(), begin + Hundredths(input.at), input.event);
+                }
             }
             script_.clear();
             if (onStart_) {

@@ -3,6 +3,7 @@
 
 namespace {
 
+using playtest::PlayEnd;
 using playtest::PlayFixture;
 
 TEST_F(PlayFixture, APlayStartsWithAFreshAeroplaneFullTankAndNoKills) {
@@ -44,6 +45,64 @@ TEST_F(PlayFixture, APlayStartsWithAFreshAeroplaneFullTankAndNoKills) {
     EXPECT_EQ(Spel::Level.Now, 1);
     EXPECT_EQ(Spel::Difficulty, 1);
     EXPECT_EQ(Spel::Score, 0);
+}
+
+TEST_F(PlayFixture, MeetingTheQuotaShowsTheLevelPicturesAndStartsTheNextLevelAfresh) {
+    StartGame();
+    Spel::Score = 1230;
+    OnPlayStart([](Spel::PlayType& play) { NoAircraft(play); });
+    HoldKey(Wimdows::VK_RIGHT, 0, 20);
+    long long lastFrameAt = 0;
+    const PlayEnd end = RunPlay(
+        [&](Spel::PlayType& play) {
+            lastFrameAt = Elapsed();
+            if (play.Time.DiffEnemy == 30) {
+                Spel::Level.Kills[1] = Spel::Level.Kills[2] = Spel::Level.Kills[5] = 5;
+            }
+            return false;
+        },
+        100);
+    EXPECT_EQ(end.screen, Game::Screen::Play);
+    EXPECT_EQ(end.frames, 32);  // 31 quota drawn and met; 32 shows the pictures instead of a frame
+    EXPECT_EQ(Spel::Level.Now, 2);
+    // 2 s on the last frame, then the four pictures for 1.5 s each, within the unfinished frame.
+    EXPECT_EQ(Elapsed() - lastFrameAt, 800);
+
+    std::optional<Spel::PlayType> start;
+    OnPlayStart([&](Spel::PlayType& play) { start = play; });
+    RunPlay([](Spel::PlayType&) { return true; }, 1);
+    ASSERT_TRUE(start.has_value());
+    EXPECT_EQ(start->Player.CoX, 100);
+    EXPECT_EQ(start->Player.CoY, 250);
+    EXPECT_EQ(start->DashBoard.FuelLevel, 4u);
+    EXPECT_EQ(start->BombCounter, 0);
+    EXPECT_EQ(Spel::Level.Kills[1], 0);
+    EXPECT_EQ(Spel::Score, 1230);
+}
+
+TEST_F(PlayFixture, KillsBelowEveryPossibleQuotaNeverEndTheLevel) {
+    StartGame();
+    OnPlayStart([](Spel::PlayType& play) { NoAircraft(play); });
+    const PlayEnd end = RunPlay(
+        [](Spel::PlayType&) {
+            Spel::Level.Kills[1] = 1;
+            Spel::Level.Kills[2] = Spel::Level.Kills[5] = 5;
+            return Spel::Level.Next;
+        },
+        300);
+    EXPECT_TRUE(end.timedOut);
+}
+
+TEST_F(PlayFixture, OnTheBossLevelNoNumberOfKillsEndsTheLevel) {
+    StartGame(5);
+    OnPlayStart([](Spel::PlayType& play) { NoAircraft(play); });
+    const PlayEnd end = RunPlay(
+        [](Spel::PlayType&) {
+            Spel::Level.Kills.Fill(1000);
+            return Spel::Level.Next;
+        },
+        100);
+    EXPECT_TRUE(end.timedOut);
 }
 
 }  // namespace
