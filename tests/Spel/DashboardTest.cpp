@@ -1,8 +1,12 @@
 // The dashboard: fuel clock, bomb load, refuelling, sinking, and the difficulty buttons.
+#include <algorithm>
 #include <map>
+#include <set>
+#include <string>
 
 #include "Play.h"
 #include "PlayFixture.h"
+#include "WimdowsTesting.h"
 
 namespace {
 
@@ -188,6 +192,103 @@ TEST_F(Dashboard, AClickBesideTheButtonsStaysPending) {
     EXPECT_EQ(Spel::Difficulty, 1);
     Spel::ButtonsSkill[3].x0 = 880;
     EXPECT_TRUE(StandardMenu::ButtonSelected(Spel::ButtonsSkill[3]));
+}
+
+TEST_F(Dashboard, WithUpHeldTheTankEmptiesAfterFortyEightSecondsAndTheAeroplaneSinks) {
+    OnPlayStart([](Spel::PlayType& play) { NoAircraft(play); });
+    HoldKey(Wimdows::VK_UP, 0);
+    std::map<std::int32_t, std::int32_t> heights;
+    std::map<std::int32_t, std::uint32_t> fuel;
+    RunPlay(
+        [&](Spel::PlayType& play) {
+            heights[play.Time.DiffEnemy] = play.Player.CoY;
+            fuel[play.Time.DiffEnemy] = play.DashBoard.FuelLevel;
+            return play.Time.DiffEnemy >= 4810;
+        },
+        5000);
+    EXPECT_EQ(fuel[1199], 4u);
+    EXPECT_EQ(fuel[1200], 3u);
+    EXPECT_EQ(fuel[4799], 1u);
+    EXPECT_EQ(fuel[4800], 0u);
+    EXPECT_EQ(heights[4799], 50);
+    EXPECT_EQ(heights[4800], 51);
+    EXPECT_EQ(heights[4810], 61);
+}
+
+TEST_F(Dashboard, APauseMovesTheFuelStepsLater) {
+    OnPlayStart([](Spel::PlayType& play) { NoAircraft(play); });
+    HoldKey(playtest::kKeyP, 100, 105);
+    HoldKey(playtest::kKeyP, 1100, 1105);
+    std::map<std::int32_t, std::uint32_t> fuel;
+    RunPlay(
+        [&](Spel::PlayType& play) {
+            fuel[play.Time.DiffEnemy] = play.DashBoard.FuelLevel;
+            return play.Time.DiffEnemy >= 2215;
+        },
+        3000);
+    // The pause lasted from 100 to 1115.
+    EXPECT_EQ(fuel[2214], 4u);
+    EXPECT_EQ(fuel[2215], 3u);
+}
+
+// The back buffer's pixels in a rectangle, row by row.
+std::vector<std::uint32_t> Area(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) {
+    std::vector<std::uint32_t> pixels;
+    for (std::int32_t row = y; row < y + height; ++row) {
+        for (std::int32_t column = x; column < x + width; ++column) {
+            pixels.push_back(Wimdows::testing::BackPixel(column, row));
+        }
+    }
+    return pixels;
+}
+
+// Whether the text, in the dashboard's font, shows at (x, 15) in dark red.
+bool LabelShows(const char* text, std::int32_t x) {
+    std::uint32_t width = 0;
+    std::uint32_t height = 0;
+    Wimdows::GetTextSize(text, 2, width, height);
+    const std::vector<std::uint32_t> area =
+        Area(x, 15, static_cast<std::int32_t>(width), static_cast<std::int32_t>(height));
+    return std::count(area.begin(), area.end(), 0x0000B0u) > 0;
+}
+
+TEST_F(Dashboard, TheLabelsAndTheScoreStandInFrontOfTheirGaugesInDarkRed) {
+    Spel::Score = 12345;
+    OnPlayStart([](Spel::PlayType& play) { NoAircraft(play); });
+    std::map<std::string, bool> shows;
+    RunPlay(
+        [&](Spel::PlayType&) {
+            shows["FUEL"] = LabelShows("FUEL", 10);
+            shows["BOMBS"] = LabelShows("BOMBS", 270);
+            shows["SCORE: "] = LabelShows("SCORE: ", 540);
+            shows["12345"] = LabelShows("12345", 590);
+            shows["LIFE:"] = LabelShows("LIFE:", 730);
+            shows["nothing"] = LabelShows("12345", 400);
+            return true;
+        },
+        1);
+    EXPECT_EQ(shows, (std::map<std::string, bool>{{"12345", true},
+                                                  {"BOMBS", true},
+                                                  {"FUEL", true},
+                                                  {"LIFE:", true},
+                                                  {"SCORE: ", true},
+                                                  {"nothing", false}}));
+}
+
+TEST_F(Dashboard, TheLifeGaugeEmptiesInThirds) {
+    OnPlayStart([](Spel::PlayType& play) { NoAircraft(play); });
+    std::vector<std::vector<std::uint32_t>> gauges;
+    RunPlay(
+        [&](Spel::PlayType& play) {
+            gauges.push_back(Area(770, 6, 80, 30));
+            play.Player.LifeCounter = static_cast<std::int32_t>(gauges.size());
+            return gauges.size() == 5;
+        },
+        5);
+    ASSERT_EQ(gauges.size(), 5u);
+    // Full, two thirds, one third and empty differ; beyond empty nothing more is drawn.
+    EXPECT_EQ(std::set(gauges.begin(), gauges.begin() + 4).size(), 4u);
+    EXPECT_EQ(gauges[4], gauges[3]);
 }
 
 }  // namespace

@@ -15,6 +15,9 @@
 //                                 play.Time.DiffEnemy is h.
 //   ClickAt(x, y, at)             a left click at (x, y), `at` hundredths after the next play starts.
 //   ClickIn(x, y, after)          a left click `after` hundredths from now: for the end screens and menus.
+//   AtPlayTime(at, action)        action() runs `at` hundredths after the next play starts, inside whatever
+//                                 wait the game is in then (a frame's pacing, a pause, the level pictures):
+//                                 e.g. to look at the presented frame (WimdowsTesting.h).
 //   RunPlay(until, maxFrames)     runs one play (Controls). until(play) is asked after every presented frame
 //                                 and may read and change the play; the play is stopped when it returns true
 //                                 or after maxFrames frames. The result says what ended the play.
@@ -106,6 +109,10 @@ class PlayFixture : public ::testing::Test {
         }
     }
 
+    void AtPlayTime(long long at, std::function<void()> action) {
+        actions_.push_back({at, std::move(action)});
+    }
+
     PlayEnd RunPlay(std::function<bool(Spel::PlayType&)> until, int maxFrames) {
         until_ = std::move(until);
         maxFrames_ = maxFrames;
@@ -188,6 +195,10 @@ class PlayFixture : public ::testing::Test {
                 }
             }
             script_.clear();
+            for (auto& [at, action] : actions_) {
+                time_.clock().Schedule(begin + Hundredths(at), std::move(action));
+            }
+            actions_.clear();
             if (onStart_) {
                 std::exchange(onStart_, nullptr)(play);
             }
@@ -206,6 +217,7 @@ class PlayFixture : public ::testing::Test {
 
     testsupport::VirtualTime time_;
     std::vector<Scripted> script_;
+    std::vector<std::pair<long long, std::function<void()>>> actions_;
     std::function<void(Spel::PlayType&)> onStart_;
     std::function<bool(Spel::PlayType&)> until_;
     int maxFrames_ = 0;

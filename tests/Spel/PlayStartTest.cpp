@@ -1,5 +1,6 @@
 // What a play starts with, and what carries over from one play to the next.
 #include "PlayFixture.h"
+#include "WimdowsTesting.h"
 
 namespace {
 
@@ -52,10 +53,17 @@ TEST_F(PlayFixture, MeetingTheQuotaShowsTheLevelPicturesAndStartsTheNextLevelAfr
     Spel::Score = 1230;
     OnPlayStart([](Spel::PlayType& play) { NoAircraft(play); });
     HoldKey(Wimdows::VK_RIGHT, 0, 20);
+    // What the window shows in the middle of each stage of the level change, which starts at 32.
+    std::vector<std::uint64_t> shown;
+    for (long long at : {100, 275, 425, 575, 725, 790}) {
+        AtPlayTime(32 + at, [&shown] { shown.push_back(Wimdows::testing::PresentedHash()); });
+    }
+    std::uint64_t lastFrame = 0;
     long long lastFrameAt = 0;
     const PlayEnd end = RunPlay(
         [&](Spel::PlayType& play) {
             lastFrameAt = Elapsed();
+            lastFrame = Wimdows::testing::PresentedHash();
             if (play.Time.DiffEnemy == 30) {
                 Spel::Level.Kills[1] = Spel::Level.Kills[2] = Spel::Level.Kills[5] = 5;
             }
@@ -67,6 +75,14 @@ TEST_F(PlayFixture, MeetingTheQuotaShowsTheLevelPicturesAndStartsTheNextLevelAfr
     EXPECT_EQ(Spel::Level.Now, 2);
     // 2 s on the last frame, then the four pictures for 1.5 s each, within the unfinished frame.
     EXPECT_EQ(Elapsed() - lastFrameAt, 800);
+    // The last frame for two seconds, then the four pictures, the last one until the new level starts.
+    ASSERT_EQ(shown.size(), 6u);
+    EXPECT_EQ(shown[0], lastFrame);
+    for (int picture = 0; picture < 4; ++picture) {
+        Wimdows::DrawBitmap(Spel::Bitmaps.Level[picture], 0, 0);
+        EXPECT_EQ(shown[static_cast<std::size_t>(picture) + 1], Wimdows::testing::BackHash()) << picture;
+    }
+    EXPECT_EQ(shown[5], shown[4]);
 
     std::optional<Spel::PlayType> start;
     OnPlayStart([&](Spel::PlayType& play) { start = play; });
