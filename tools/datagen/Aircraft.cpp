@@ -1,0 +1,468 @@
+#include <algorithm>
+#include <cmath>
+
+#include "Art.h"
+#include "Craft.h"
+#include "Scenery.h"
+
+namespace datagen {
+namespace {
+
+// A fuselage of two tones: the top colour above a line from the tail to the nose, the belly below it, and
+// a thin cheat line between them.
+struct TwoTone {
+    Rgb top;
+    Rgb belly;
+    Rgb stripe;
+    double tailY;
+    double noseY;
+};
+
+void PaintTwoTone(cairo_t* cr, const TwoTone& tone, double x0, double x1, double stripeWidth) {
+    cairo_path_t* body = cairo_copy_path(cr);
+    SetColour(cr, tone.belly);
+    cairo_fill(cr);
+    {
+        Saved saved(cr);
+        cairo_append_path(cr, body);
+        cairo_clip(cr);
+        cairo_move_to(cr, x0, tone.tailY);
+        cairo_line_to(cr, x1, tone.noseY);
+        cairo_line_to(cr, x1, -100);
+        cairo_line_to(cr, x0, -100);
+        cairo_close_path(cr);
+        SetVertical(cr, std::min(tone.tailY, tone.noseY) - 12, std::max(tone.tailY, tone.noseY),
+                    {{0, Mix(tone.top, colour::White, 0.25)}, {1, tone.top}});
+        cairo_fill(cr);
+        cairo_move_to(cr, x0, tone.tailY);
+        cairo_line_to(cr, x1, tone.noseY);
+        SetColour(cr, tone.stripe);
+        cairo_set_line_width(cr, stripeWidth);
+        cairo_stroke(cr);
+    }
+    cairo_append_path(cr, body);
+    cairo_path_destroy(body);
+}
+
+void Aerofoil(cairo_t* cr, double x0, double x1, double y, double thickness, Rgb colour) {
+    const double w = x1 - x0;
+    cairo_move_to(cr, x0, y);
+    cairo_curve_to(cr, x0 + w * 0.1, y - thickness, x0 + w * 0.7, y - thickness * 0.9, x1,
+                   y - thickness * 0.2);
+    cairo_curve_to(cr, x0 + w * 0.7, y + thickness * 0.5, x0 + w * 0.2, y + thickness * 0.5, x0, y);
+    cairo_close_path(cr);
+    SetVertical(cr, y - thickness, y + thickness * 0.5, {{0, Mix(colour, colour::White, 0.3)}, {1, colour}});
+    FillInk(cr, std::max(0.6, thickness * 0.18));
+}
+
+void FinPath(cairo_t* cr, Point root, double height, double chord) {
+    cairo_move_to(cr, root.x - chord * 0.1, root.y);
+    cairo_line_to(cr, root.x, root.y - height * 0.85);
+    cairo_curve_to(cr, root.x + chord * 0.05, root.y - height * 1.05, root.x + chord * 0.4,
+                   root.y - height * 1.05, root.x + chord * 0.5, root.y - height * 0.85);
+    cairo_line_to(cr, root.x + chord, root.y);
+    cairo_close_path(cr);
+}
+
+void Fin(cairo_t* cr, Point root, double height, double chord, Rgb colour) {
+    FinPath(cr, root, height, chord);
+    SetVertical(cr, root.y - height, root.y, {{0, Mix(colour, colour::White, 0.2)}, {1, colour}});
+    FillInk(cr, std::max(0.6, chord * 0.05));
+}
+
+void PanelLine(cairo_t* cr, double x, double y0, double y1, double width) {
+    cairo_move_to(cr, x, y0);
+    cairo_line_to(cr, x, y1);
+    SetColour(cr, colour::Ink, 0.35);
+    cairo_set_line_width(cr, width);
+    cairo_stroke(cr);
+}
+
+// The player's aeroplane: a teal and cream single-seater with a red cowling, spatted wheels for landing on
+// the tender's deck, and the coast's cream roundel.
+void PlayerPlane(cairo_t* cr) {
+    Fin(cr, {5, 23}, 17, 17, colour::Teal);
+    {
+        Saved saved(cr);
+        FinPath(cr, {5, 23}, 17, 17);
+        cairo_clip(cr);
+        cairo_rectangle(cr, 0, 0, 9, 23);
+        SetColour(cr, colour::Cream);
+        cairo_fill(cr);
+        cairo_rectangle(cr, 0, 0, 5.5, 23);
+        SetColour(cr, colour::Signal);
+        cairo_fill(cr);
+    }
+    FinPath(cr, {5, 23}, 17, 17);
+    SetColour(cr, colour::Ink);
+    cairo_set_line_width(cr, 0.9);
+    cairo_stroke(cr);
+
+    // Fixed undercarriage, for landing on the tender's deck.
+    cairo_move_to(cr, 50, 36);
+    cairo_line_to(cr, 53, 51);
+    SetColour(cr, colour::Ink);
+    cairo_set_line_width(cr, 2.4);
+    cairo_stroke(cr);
+    Ellipse(cr, {53, 52}, 5.5, 5.5);
+    SetColour(cr, Hex(0x2A2D31));
+    FillInk(cr, 0.8);
+    Ellipse(cr, {53, 52}, 2.2, 2.2);
+    SetColour(cr, colour::Silver);
+    cairo_fill(cr);
+    Ellipse(cr, {9, 31}, 2.2, 2.2);
+    SetColour(cr, Hex(0x2A2D31));
+    FillInk(cr, 0.6);
+
+    // Tailplane, fuselage, cowling.
+    Aerofoil(cr, 1, 22, 25, 3.5, colour::DarkTeal);
+    cairo_move_to(cr, 4, 21);
+    cairo_curve_to(cr, 18, 18, 32, 15, 46, 15);
+    cairo_line_to(cr, 74, 15);
+    cairo_curve_to(cr, 80, 15, 85, 17, 87, 20);
+    cairo_curve_to(cr, 89, 24, 89, 29, 87, 32);
+    cairo_curve_to(cr, 80, 36, 66, 38, 50, 38);
+    cairo_curve_to(cr, 32, 38, 16, 31, 4, 26);
+    cairo_close_path(cr);
+    PaintTwoTone(cr, {colour::Teal, colour::Cream, colour::Signal, 24.5, 28}, 0, 90, 1.3);
+    cairo_path_t* body = cairo_copy_path(cr);
+    {
+        Saved saved(cr);
+        cairo_clip(cr);
+        cairo_rectangle(cr, 75, 0, 20, 60);
+        SetVertical(cr, 14, 38, {{0, Hex(0xE8614A)}, {0.5, colour::Signal}, {1, colour::Crimson}});
+        cairo_fill(cr);
+        PanelLine(cr, 75, 14, 40, 1);
+        PanelLine(cr, 40, 14, 40, 0.6);
+        PanelLine(cr, 66, 14, 40, 0.6);
+    }
+    cairo_append_path(cr, body);
+    cairo_path_destroy(body);
+    SetColour(cr, colour::Ink);
+    cairo_set_line_width(cr, 1.1);
+    cairo_stroke(cr);
+    cairo_move_to(cr, 14, 20.5);
+    cairo_curve_to(cr, 30, 16.5, 50, 16, 76, 16.2);
+    SetColour(cr, colour::White, 0.45);
+    cairo_set_line_width(cr, 1.2);
+    cairo_stroke(cr);
+    for (int i = 0; i < 3; ++i) {
+        cairo_rectangle(cr, 67 + 2.6 * i, 20.5, 1.6, 2.5);
+    }
+    SetColour(cr, colour::DarkGunmetal);
+    cairo_fill(cr);
+
+    Canopy(cr, 45, 67, 15.5, 8);
+    Ellipse(cr, {56, 11}, 2.6, 2.6);
+    SetColour(cr, Hex(0x6B4A32));
+    cairo_fill(cr);
+
+    // The coast's roundel.
+    Ellipse(cr, {29, 27}, 5.5, 5.5);
+    SetColour(cr, colour::Cream);
+    FillInk(cr, 0.8);
+    Ellipse(cr, {29, 27}, 3.6, 3.6);
+    SetColour(cr, colour::Navy);
+    cairo_fill(cr);
+    Ellipse(cr, {29, 27}, 1.6, 1.6);
+    SetColour(cr, colour::Signal);
+    cairo_fill(cr);
+
+    Aerofoil(cr, 33, 70, 38.5, 5.5, colour::DarkTeal);
+
+    cairo_move_to(cr, 87, 20.5);
+    cairo_curve_to(cr, 92, 22, 95, 25, 96, 26.5);
+    cairo_curve_to(cr, 95, 28, 92, 31, 87, 32);
+    cairo_close_path(cr);
+    SetLinear(cr, {87, 20}, {96, 32}, {{0, colour::Cream}, {1, colour::Parchment}});
+    FillInk(cr, 0.9);
+    Propeller(cr, {93, 26.5}, 23, 3.6);
+}
+
+// Enemy: a slim gunmetal fighter with a crimson nose, seen almost edge-on.
+void SmallFighter(cairo_t* cr) {
+    Fin(cr, {7, 9}, 8.5, 12, colour::Gunmetal);
+    Aerofoil(cr, 2, 18, 10, 2, colour::DarkGunmetal);
+    cairo_move_to(cr, 6, 8.5);
+    cairo_curve_to(cr, 25, 6.5, 55, 5.5, 80, 6.5);
+    cairo_curve_to(cr, 85, 7, 88, 8.5, 88.5, 10);
+    cairo_curve_to(cr, 88, 11.5, 85, 13, 80, 13.5);
+    cairo_curve_to(cr, 55, 14.5, 25, 13.5, 6, 11);
+    cairo_close_path(cr);
+    PaintTwoTone(cr, {colour::DarkGunmetal, Hex(0x8A939D), colour::Crimson, 10, 10.5}, 0, 90, 0.9);
+    FillInk(cr, 0.8);
+    {
+        Saved saved(cr);
+        cairo_rectangle(cr, 78, 5, 11, 10);
+        cairo_clip(cr);
+        cairo_move_to(cr, 6, 8.5);
+        cairo_curve_to(cr, 25, 6.5, 55, 5.5, 80, 6.5);
+        cairo_curve_to(cr, 85, 7, 88, 8.5, 88.5, 10);
+        cairo_curve_to(cr, 88, 11.5, 85, 13, 80, 13.5);
+        cairo_line_to(cr, 70, 14);
+        cairo_close_path(cr);
+        SetColour(cr, colour::Signal);
+        FillInk(cr, 0.8);
+    }
+    Canopy(cr, 50, 63, 6.5, 4);
+    EnemyInsignia(cr, {30, 10}, 5.5);
+    Aerofoil(cr, 38, 62, 12.5, 2.6, colour::DarkGunmetal);
+    Polygon(cr, {{88, 8.2}, {94, 10}, {88, 11.8}});
+    SetColour(cr, colour::Crimson);
+    FillInk(cr, 0.6);
+    Propeller(cr, {93, 10}, 9, 2);
+}
+
+// Enemy: a heavy twin-engined bomber with a glazed nose and a dorsal turret.
+void Bomber(cairo_t* cr) {
+    Fin(cr, {8, 14}, 13, 20, colour::Gunmetal);
+    cairo_rectangle(cr, 9, 3, 5, 8);
+    SetColour(cr, colour::Crimson);
+    cairo_fill(cr);
+    Aerofoil(cr, 2, 30, 15, 3, colour::DarkGunmetal);
+    cairo_move_to(cr, 6, 12);
+    cairo_curve_to(cr, 40, 8, 90, 7.5, 122, 8.5);
+    cairo_curve_to(cr, 136, 9, 143, 13, 143, 17.5);
+    cairo_curve_to(cr, 142, 22, 135, 25, 122, 25.5);
+    cairo_curve_to(cr, 90, 26.5, 40, 24, 6, 16.5);
+    cairo_close_path(cr);
+    PaintTwoTone(cr, {Hex(0x3F4A3A), Hex(0x8E9786), colour::Crimson, 15.5, 18}, 0, 150, 1.2);
+    FillInk(cr, 1.1);
+    {
+        Saved saved(cr);
+        cairo_move_to(cr, 124, 8.6);
+        cairo_curve_to(cr, 136, 9, 143, 13, 143, 17.5);
+        cairo_curve_to(cr, 142, 22, 135, 25, 124, 25.4);
+        cairo_close_path(cr);
+        SetVertical(cr, 8, 26, {{0, Mix(colour::Glass, colour::White, 0.4)}, {1, Hex(0x3F7FA8)}});
+        FillInk(cr, 0.9);
+        for (double x = 128; x < 142; x += 5) {
+            PanelLine(cr, x, 9, 25, 0.7);
+        }
+    }
+    Canopy(cr, 100, 116, 9, 4.5);
+    Canopy(cr, 60, 72, 8.5, 5.5);
+    cairo_rectangle(cr, 18, 15, 30, 1.5);
+    SetColour(cr, colour::Crimson);
+    cairo_fill(cr);
+    EnemyInsignia(cr, {36, 17}, 8);
+    Aerofoil(cr, 62, 104, 25, 4.5, Hex(0x3A4434));
+    cairo_move_to(cr, 84, 27);
+    cairo_curve_to(cr, 94, 21.5, 110, 22, 114, 26.5);
+    cairo_curve_to(cr, 110, 31.5, 94, 32, 84, 28.5);
+    cairo_close_path(cr);
+    SetVertical(cr, 22, 32, {{0, Hex(0x6E7A64)}, {1, Hex(0x3A4434)}});
+    FillInk(cr, 0.9);
+    cairo_rectangle(cr, 106, 22.5, 4, 8.5);
+    SetColour(cr, colour::Crimson);
+    cairo_fill(cr);
+    Propeller(cr, {116, 26.5}, 8.5, 2.4);
+}
+
+// Enemy, kept in reserve: a floatplane scout.
+void FloatPlane(cairo_t* cr) {
+    Fin(cr, {6, 11}, 10, 14, colour::Gunmetal);
+    cairo_move_to(cr, 5, 10);
+    cairo_curve_to(cr, 25, 7.5, 60, 7, 82, 8);
+    cairo_curve_to(cr, 88, 8.5, 90, 11, 90, 12.5);
+    cairo_curve_to(cr, 90, 14, 88, 16, 82, 16.5);
+    cairo_curve_to(cr, 60, 17.5, 25, 15, 5, 13);
+    cairo_close_path(cr);
+    PaintTwoTone(cr, {colour::DarkGunmetal, Hex(0x8A939D), colour::Crimson, 11.5, 13}, 0, 92, 0.9);
+    FillInk(cr, 0.8);
+    Canopy(cr, 52, 64, 8.2, 4);
+    EnemyInsignia(cr, {30, 12}, 5.5);
+    for (const double x : {40.0, 64.0}) {
+        cairo_move_to(cr, x, 16);
+        cairo_line_to(cr, x + 3, 23);
+    }
+    SetColour(cr, colour::Ink);
+    cairo_set_line_width(cr, 1.2);
+    cairo_stroke(cr);
+    cairo_move_to(cr, 26, 24);
+    cairo_curve_to(cr, 40, 22, 70, 22, 80, 23.5);
+    cairo_curve_to(cr, 84, 24.5, 84, 27, 78, 27.5);
+    cairo_curve_to(cr, 60, 28.5, 36, 28, 26, 26);
+    cairo_close_path(cr);
+    SetVertical(cr, 22, 28, {{0, colour::Silver}, {1, colour::Gunmetal}});
+    FillInk(cr, 0.8);
+    Aerofoil(cr, 40, 66, 14.5, 2.6, colour::DarkGunmetal);
+    Polygon(cr, {{90, 10.5}, {95, 12.5}, {90, 14.5}});
+    SetColour(cr, colour::Crimson);
+    FillInk(cr, 0.6);
+    Propeller(cr, {94, 12.5}, 10, 2.2);
+}
+
+// Enemy elite: a black racer with a long nose and a crimson flash.
+void Racer(cairo_t* cr) {
+    Fin(cr, {6, 14}, 12, 14, Hex(0x2B3038));
+    cairo_move_to(cr, 5, 13);
+    cairo_curve_to(cr, 20, 10, 50, 9, 80, 10.5);
+    cairo_curve_to(cr, 88, 11, 91, 13, 91, 15);
+    cairo_curve_to(cr, 91, 17, 88, 19, 80, 19.5);
+    cairo_curve_to(cr, 50, 21, 20, 19, 5, 16);
+    cairo_close_path(cr);
+    PaintTwoTone(cr, {Hex(0x252A31), Hex(0x5A616B), colour::Signal, 14, 15}, 0, 92, 0.8);
+    FillInk(cr, 0.8);
+    Polygon(cr, {{20, 15}, {48, 12.5}, {44, 15}, {80, 13.5}, {52, 17}, {56, 15.2}});
+    SetColour(cr, colour::Signal);
+    cairo_fill(cr);
+    Canopy(cr, 28, 42, 10, 4.5);
+    EnemyInsignia(cr, {16, 14.5}, 5);
+    Aerofoil(cr, 40, 62, 19, 2.8, Hex(0x2B3038));
+    Aerofoil(cr, 1, 16, 14.5, 2, Hex(0x2B3038));
+    Polygon(cr, {{91, 12}, {99, 15}, {91, 18}});
+    SetColour(cr, colour::Signal);
+    FillInk(cr, 0.6);
+    Propeller(cr, {95, 15}, 12, 2.2);
+}
+
+// The boss: a silver armoured airship with crimson bands, gondola and engine pods.
+void Airship(cairo_t* cr) {
+    for (const double sign : {-1.0, 1.0}) {
+        Polygon(cr, {{22, 26 + sign * 10}, {5, 26 + sign * 23}, {2, 26 + sign * 20}, {6, 26 + sign * 7}});
+        SetColour(cr, colour::Crimson);
+        FillInk(cr, 0.9);
+    }
+    cairo_move_to(cr, 8, 26);
+    cairo_curve_to(cr, 14, 14, 40, 8.5, 70, 9);
+    cairo_curve_to(cr, 88, 9.5, 97, 17, 97, 26);
+    cairo_curve_to(cr, 97, 35, 88, 42.5, 70, 43);
+    cairo_curve_to(cr, 40, 43.5, 14, 38, 8, 26);
+    cairo_close_path(cr);
+    cairo_path_t* envelope = cairo_copy_path(cr);
+    SetVertical(cr, 9, 43,
+                {{0, Hex(0xF1F3F5)}, {0.35, colour::Silver}, {0.8, Hex(0x7D8690)}, {1, Hex(0x5C646D)}});
+    cairo_fill(cr);
+    {
+        Saved saved(cr);
+        cairo_append_path(cr, envelope);
+        cairo_clip(cr);
+        for (double x = 16; x < 96; x += 8) {
+            PanelLine(cr, x, 0, 60, 0.6);
+        }
+        cairo_rectangle(cr, 30, 0, 5, 60);
+        cairo_rectangle(cr, 74, 0, 5, 60);
+        SetColour(cr, colour::Crimson);
+        cairo_fill(cr);
+        for (const double y : {17.0, 34.0}) {
+            cairo_move_to(cr, 8, 26 + (y - 26) * 0.4);
+            cairo_curve_to(cr, 40, y, 80, y, 98, 26 + (y - 26) * 0.6);
+        }
+        SetColour(cr, colour::White, 0.35);
+        cairo_set_line_width(cr, 0.7);
+        cairo_stroke(cr);
+    }
+    cairo_append_path(cr, envelope);
+    cairo_path_destroy(envelope);
+    SetColour(cr, colour::Ink);
+    cairo_set_line_width(cr, 1.1);
+    cairo_stroke(cr);
+    Polygon(cr, {{20, 26}, {4, 28}, {2, 25}, {20, 24}});
+    SetColour(cr, colour::Crimson);
+    FillInk(cr, 0.8);
+    EnemyInsignia(cr, {54, 25}, 11);
+    Ellipse(cr, {96.5, 26}, 2.4, 2.4);
+    SetColour(cr, Hex(0xFF6048));
+    FillInk(cr, 0.6);
+
+    for (const double x : {22.0, 80.0}) {
+        cairo_move_to(cr, x + 4, 40);
+        cairo_line_to(cr, x + 4, 47);
+        SetColour(cr, colour::Ink);
+        cairo_set_line_width(cr, 1);
+        cairo_stroke(cr);
+        RoundedRect(cr, x, 45, 10, 5, 2.5);
+        SetColour(cr, colour::Gunmetal);
+        FillInk(cr, 0.7);
+        Propeller(cr, {x - 1, 47.5}, 5, 1.4);
+    }
+    RoundedRect(cr, 44, 42, 22, 10, 4);
+    SetVertical(cr, 42, 52, {{0, colour::Gunmetal}, {1, colour::DarkGunmetal}});
+    FillInk(cr, 0.9);
+    for (double x = 47; x < 63; x += 4.5) {
+        cairo_rectangle(cr, x, 44.5, 2.6, 2.6);
+    }
+    SetColour(cr, Hex(0xFFD98A));
+    cairo_fill(cr);
+}
+
+// The six attitudes of the player's aeroplane: the same drawing turned and mirrored. The turned pictures
+// keep the aeroplane's centre as close as they can to where the level picture has it, so that changing
+// attitude does not make it jump.
+void PlayerAttitude(cairo_t* cr, int width, int height, double degrees, bool facingLeft) {
+    constexpr Point kCentre = {49, 30.5};
+    constexpr double kHalfLength = 47;
+    constexpr double kHalfHeight = 28;
+    const double a = std::abs(degrees) * M_PI / 180;
+    const double halfW = kHalfLength * std::cos(a) + kHalfHeight * std::sin(a);
+    const double halfH = kHalfLength * std::sin(a) + kHalfHeight * std::cos(a);
+    const double x =
+        facingLeft ? std::min(width - kCentre.x, width - halfW - 1) : std::max(kCentre.x, halfW + 1);
+    const double y = std::clamp(kCentre.y, halfH + 1, height - halfH - 1);
+    cairo_translate(cr, x, y);
+    cairo_rotate(cr, (facingLeft ? -degrees : degrees) * M_PI / 180);
+    if (facingLeft) {
+        cairo_scale(cr, -1, 1);
+    }
+    cairo_translate(cr, -kCentre.x, -kCentre.y);
+    PlayerPlane(cr);
+}
+
+constexpr double kClimb = -22;
+constexpr double kDive = 22;
+
+Painter Enemy(void (*draw)(cairo_t*), CraftBox box) {
+    return [draw, box](cairo_t* cr, int, int) { PlaceCraft(cr, draw, box, {0, 0}, 1, true); };
+}
+
+}  // namespace
+
+void DrawPlayerPlane(cairo_t* cr) {
+    PlayerPlane(cr);
+}
+void DrawSmallFighter(cairo_t* cr) {
+    SmallFighter(cr);
+}
+void DrawBomber(cairo_t* cr) {
+    Bomber(cr);
+}
+void DrawFloatPlane(cairo_t* cr) {
+    FloatPlane(cr);
+}
+void DrawRacer(cairo_t* cr) {
+    Racer(cr);
+}
+void DrawAirship(cairo_t* cr) {
+    Airship(cr);
+}
+
+std::vector<Art> AircraftArt() {
+    auto attitude = [](double degrees, bool left) {
+        return [degrees, left](cairo_t* cr, int w, int h) { PlayerAttitude(cr, w, h, degrees, left); };
+    };
+    return {
+        {"Bitmaps\\VliegtuigSpeler.bmp", attitude(0, false)},
+        {"Bitmaps\\VliegtuigSpeler2.bmp", attitude(0, true)},
+        {"Bitmaps\\VliegtuigSpeler3.bmp", attitude(kClimb, false)},
+        {"Bitmaps\\VliegtuigSpeler4.bmp", attitude(kClimb, true)},
+        {"Bitmaps\\VliegtuigSpeler5.bmp", attitude(kDive, false)},
+        {"Bitmaps\\VliegtuigSpeler6.bmp", attitude(kDive, true)},
+        {"Bitmaps\\Vijand1.bmp", Enemy(SmallFighter, kFighterBox)},
+        {"Bitmaps\\Vijand2.bmp", Enemy(Bomber, kBomberBox)},
+        {"Bitmaps\\Vijand3.bmp", Enemy(FloatPlane, kFloatPlaneBox)},
+        {"Bitmaps\\Vijand4.bmp", Enemy(Racer, kRacerBox)},
+        // Drawn without a mask, so it carries the sky of the place where it hovers.
+        {"Bitmaps\\Hindenburg.bmp",
+         [](cairo_t* cr, int, int) {
+             {
+                 Saved saved(cr);
+                 cairo_translate(cr, -kAirshipSpot.x, -kAirshipSpot.y);
+                 PaintPlaySky(cr);
+             }
+             PlaceCraft(cr, Airship, kAirshipBox, {0, 0}, 1, true);
+         }},
+    };
+}
+
+}  // namespace datagen
