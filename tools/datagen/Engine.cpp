@@ -41,8 +41,10 @@ Signal PropWash(std::size_t length, std::uint64_t seed) {
 
 Signal EngineLoop() {
     Signal loop(kLoop);
+    // Firings fall halfway through the loop's first beat, so that it starts and ends on the quiet between
+    // two.
     for (std::size_t i = 0; i < kLoop / kFiring; ++i) {
-        Mix(loop, Firing(static_cast<int>(i % kCylinders)), i * kFiring, 1.0, true);
+        Mix(loop, Firing(static_cast<int>(i % kCylinders)), i * kFiring + kFiring / 2, 1.0, true);
     }
     Mix(loop, PropWash(kLoop, 30), 0, 0.5, true);
     FilterLoop(loop, [smooth = OnePole(3200)](double x) mutable { return smooth.LowPass(x); });
