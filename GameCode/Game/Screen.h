@@ -6,18 +6,18 @@
 namespace Game {
 
 enum class Screen {
-    MainMenu,        // the main menu as it is
-    MenuWithMusic,   // back from a play: the menu music starts again, then the main menu
-    Story,           // story page 1
-    StoryText,       // story page 2
+    MainMenu,       // the main menu as it is
+    MenuWithMusic,  // back from a play: the menu music starts again, then the main menu
+    Story,          // story page 1
+    StoryText,      // story page 2
     Help,
     Credits,
-    StartGame,       // a start from the main menu: game pictures, engine sound, level 1, score 0
-    Play,            // one play at the current level (a new level and a retry start one too)
+    StartGame,  // a start from the main menu: game pictures, engine sound, level 1, score 0
+    Play,       // one play at the current level (a new level and a retry start one too)
     GameOver,
     Win,
-    Exit,            // the program ends with status 0
-    Abort,           // a selection without an action: the program ends with status 1
+    Exit,   // the program ends with status 0
+    Abort,  // a selection without an action: the program ends with status 1
 };
 
 }  // namespace Game

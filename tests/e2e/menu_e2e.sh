@@ -51,7 +51,6 @@ start_game() {
     game_pid=$!
     eventually xdotool search --name '^Game$' || fail "no window titled Game appeared"
     window=$(xdotool search --name '^Game$' | head -n1)
-    sleep 1
 }
 
 # Waits for the game to end and checks its exit status.
@@ -65,17 +64,15 @@ expect_end_with_status_0() {
 
 point_at() {
     xdotool mousemove --window "$window" "$1" "$2"
-    sleep 0.3
 }
 
 click_at() {
     xdotool mousemove --window "$window" "$1" "$2" click 1
-    sleep 0.5
 }
 
 # Screenshot of the window, or of a part of it given as WxH+X+Y.
 shot() {
-    if [[ $# -eq 2 ]]; then
+    if [[ -n ${2:-} ]]; then
         import -window "$window" -crop "$2" +repage "$work/$1.png"
     else
         import -window "$window" "$work/$1.png"
@@ -86,27 +83,45 @@ differing_pixels() {
     compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1 || true
 }
 
-start_game
-point_at 10 10
-shot menu
-[[ $(convert "$work/menu.png" -format %k info:) -gt 1 ]] || fail "the main menu was not drawn"
+# Takes shot <name> (of [area]) until it differs from, or equals, shot <reference>; at most five seconds.
+shot_until() {
+    local relation=$1 reference=$2 name=$3 area=${4:-}
+    for _ in $(seq 25); do
+        shot "$name" "$area"
+        local differing
+        differing=$(differing_pixels "$reference" "$name")
+        if [[ $relation == differs && $differing -gt 0 || $relation == equals && $differing -eq 0 ]]; then
+            return 0
+        fi
+        sleep 0.2
+    done
+    return 1
+}
+
+menu_drawn() {
+    shot menu
+    [[ $(convert "$work/menu.png" -format %k info:) -gt 1 ]]
+}
 
 start_button=166x75+400+300
-shot start_normal "$start_button"
-point_at 480 335
-shot start_hover "$start_button"
-[[ $(differing_pixels start_normal start_hover) -gt 0 ]] || fail "Start did not change under the pointer"
+
+start_game
 point_at 10 10
-shot start_again "$start_button"
-[[ $(differing_pixels start_normal start_again) -eq 0 ]] || fail "Start kept its hover picture"
+eventually menu_drawn || fail "the main menu was not drawn"
+sleep 0.5
+shot menu
+shot start_normal "$start_button"
+
+point_at 480 335
+shot_until differs start_normal start_hover "$start_button" || fail "Start did not change under the pointer"
+point_at 10 10
+shot_until equals start_normal start_again "$start_button" || fail "Start kept its hover picture"
 
 click_at 480 425
-shot story
-[[ $(differing_pixels menu story) -gt 10000 ]] || fail "Story did not open its page"
+shot_until differs menu story || fail "Story did not open its page"
 click_at 700 700
 point_at 10 10
-shot back
-[[ $(differing_pixels menu back) -eq 0 ]] || fail "previous did not lead back to the main menu"
+shot_until equals menu back || fail "previous did not lead back to the main menu"
 
 click_at 480 695
 expect_end_with_status_0 "Exit"
