@@ -74,11 +74,11 @@ Signal MenuTune() {
         for (const int pitch : chord.pad) {
             Mix(loop, Pad(MidiHz(pitch), BeatSeconds(3.8)), At(bar, 0), 0.07, true);
         }
-        Mix(loop, Bass(MidiHz(chord.root), BeatSeconds(1.4)), At(bar, 0), 0.3, true);
-        Mix(loop, Bass(MidiHz(chord.fifth), BeatSeconds(1.4)), At(bar, 2), 0.26, true);
+        Mix(loop, Bass(MidiHz(chord.root), BeatSeconds(1.4)), At(bar, 0), 0.22, true);
+        Mix(loop, Bass(MidiHz(chord.fifth), BeatSeconds(1.4)), At(bar, 2), 0.19, true);
         for (int beat = 0; beat < kBeatsPerBar; ++beat) {
             if (beat % 2 == 0) {
-                Mix(loop, Kick(), At(bar, beat), 0.32, true);
+                Mix(loop, Kick(), At(bar, beat), 0.2, true);
             } else {
                 Mix(loop, Rim(static_cast<std::uint64_t>(bar * 8 + beat)), At(bar, beat), 0.1, true);
             }

@@ -69,15 +69,20 @@ Signal Shot() {
     return out;
 }
 
-// A bomb falls away: the clunk of the release, then a falling whistle.
+// A bomb falls away: the clunk of the release, then a falling whistle that dies away before its end.
 Signal BombWhistle() {
+    constexpr double kWhistle = 1.1;
     Signal out(Samples(1.2));
     Mix(out, Roar(0.15, 900, 200, 0.03, 2), 0, 1.0);
     Mix(out,
-        Glide(1.1, 1700, 480,
-              [](double t) { return std::min(1.0, t / 0.25) * std::exp(-std::max(0.0, t - 0.5) / 0.25); }),
+        Glide(kWhistle, 1700, 480,
+              [](double t) {
+                  const double rise = std::min(1.0, t / 0.25);
+                  const double fall = std::exp(-std::max(0.0, t - 0.5) / 0.25);
+                  return rise * fall * std::min(1.0, (kWhistle - t) / 0.15) *
+                         (1.0 + 0.15 * std::sin(2 * M_PI * 9 * t));
+              }),
         Samples(0.05), 0.5);
-    FadeOut(out, 0.1);
     return out;
 }
 
