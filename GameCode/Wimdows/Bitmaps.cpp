@@ -87,8 +87,36 @@ bool PlausibleBmp(const std::string& path, std::int64_t fileSize) {
     }
 }
 
-// The file converted to the back buffer's format (paletted files cannot be stretched as they are; 32-bit
-// ones would blend) and stretched, nearest neighbour, to the size asked for; 0 keeps the file's size.
+Uint32& PixelAt(SDL_Surface* surface, int x, int y) {
+    auto* row = static_cast<Uint8*>(surface->pixels) + static_cast<std::ptrdiff_t>(y) * surface->pitch;
+    return reinterpret_cast<Uint32*>(row)[x];
+}
+
+// Nearest neighbour: every pixel takes the source pixel under its centre. (SDL's own stretch drifts by up
+// to two pixels over the height of the window.)
+SurfacePtr Stretch(SDL_Surface* source, int width, int height) {
+    SurfacePtr target = MakeSurface(width, height);
+    if (!target) {
+        return nullptr;
+    }
+    const auto nearest = [](int i, int from, int to) {
+        return static_cast<int>((2 * std::int64_t{i} + 1) * from / (2 * std::int64_t{to}));
+    };
+    std::vector<int> columns(static_cast<std::size_t>(width));
+    for (int x = 0; x < width; ++x) {
+        columns[static_cast<std::size_t>(x)] = nearest(x, source->w, width);
+    }
+    for (int y = 0; y < height; ++y) {
+        const int sourceY = nearest(y, source->h, height);
+        for (int x = 0; x < width; ++x) {
+            PixelAt(target.get(), x, y) = PixelAt(source, columns[static_cast<std::size_t>(x)], sourceY);
+        }
+    }
+    return target;
+}
+
+// The file converted to the back buffer's format (paletted files cannot be copied as they are; 32-bit ones
+// would blend) and stretched to the size asked for; 0 keeps the file's size.
 SharedSurface LoadScaled(const std::string& path, std::uint32_t width, std::uint32_t height) {
     const SurfacePtr file(SDL_LoadBMP(path.c_str()));
     if (!file) {
@@ -98,17 +126,15 @@ SharedSurface LoadScaled(const std::string& path, std::uint32_t width, std::uint
     if (!converted) {
         return nullptr;
     }
-    SDL_SetSurfaceBlendMode(converted.get(), SDL_BLENDMODE_NONE);
     const int w = width != 0 ? static_cast<int>(width) : converted->w;
     const int h = height != 0 ? static_cast<int>(height) : converted->h;
-    if (w == converted->w && h == converted->h) {
-        return SharedSurface(converted.release(), SurfaceDeleter{});
+    if (w != converted->w || h != converted->h) {
+        converted = Stretch(converted.get(), w, h);
     }
-    SurfacePtr scaled = MakeSurface(w, h);
-    if (!scaled || SDL_BlitScaled(converted.get(), nullptr, scaled.get(), nullptr) != 0) {
-        return nullptr;
+    if (converted) {
+        SDL_SetSurfaceBlendMode(converted.get(), SDL_BLENDMODE_NONE);
     }
-    return SharedSurface(scaled.release(), SurfaceDeleter{});
+    return SharedSurface(converted.release(), SurfaceDeleter{});
 }
 
 // The table only grows, so every load takes the next number. Needs drawMutex held.
@@ -126,11 +152,6 @@ const BitStruct* Entry(std::uint32_t handle) {
         return nullptr;
     }
     return &m.bit[handle - 1];
-}
-
-Uint32& PixelAt(SDL_Surface* surface, int x, int y) {
-    auto* row = static_cast<Uint8*>(surface->pixels) + static_cast<std::ptrdiff_t>(y) * surface->pitch;
-    return reinterpret_cast<Uint32*>(row)[x];
 }
 
 // A colour that no pixel of the picture has.

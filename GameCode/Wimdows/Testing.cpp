@@ -72,8 +72,12 @@ std::uint32_t BackPixel(std::int32_t x, std::int32_t y) {
 }
 
 std::uint64_t BackHash() {
+    return HashOf(BackFrame());
+}
+
+std::vector<std::uint32_t> BackFrame() {
     std::lock_guard lock(M().drawMutex);
-    return HashOf(FrameOf(M().back.get()));
+    return FrameOf(M().back.get());
 }
 
 void WaitPresented() {

@@ -66,8 +66,10 @@ void UpdateWindow();
 
 // Colours are laid out 0x00BBGGRR.
 void ClearScreen();
-void Rectangle(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1, std::uint32_t color, bool fill);
-void Ellipse(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1, std::uint32_t color, bool fill);
+void Rectangle(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1, std::uint32_t color,
+               bool fill);
+void Ellipse(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1, std::uint32_t color,
+             bool fill);
 void Disc(std::int32_t x0, std::int32_t y0, std::uint32_t radius, std::uint32_t color);
 void Polygon(std::uint32_t n, const std::int32_t* x, const std::int32_t* y, std::uint32_t color, bool fill);
 void ThickLine(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1, std::uint32_t color,

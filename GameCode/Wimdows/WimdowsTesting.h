@@ -10,8 +10,9 @@ namespace Wimdows::testing {
 
 // A back-buffer pixel as a colour 0x00BBGGRR; 0 outside the window or with no window open.
 std::uint32_t BackPixel(std::int32_t x, std::int32_t y);
-// A hash of the whole back buffer (0 with no window open).
+// A hash of the whole back buffer (0 with no window open), and all of it row by row.
 std::uint64_t BackHash();
+std::vector<std::uint32_t> BackFrame();
 
 // Returns once the window thread has presented every frame handed to it so far.
 void WaitPresented();

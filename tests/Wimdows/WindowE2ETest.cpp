@@ -1,0 +1,123 @@
+// The real window on an X server of its own (Xvfb): its client size, and a screenshot of it that equals
+// the frame the layer presented.
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <memory>
+
+#include "WimdowsFixture.h"
+
+namespace {
+
+using namespace Wimdows;
+
+// An Xvfb on a free display number, ended with the test.
+class Xvfb {
+  public:
+    Xvfb() {
+        int pipeFds[2];
+        if (pipe(pipeFds) != 0) {
+            return;
+        }
+        pid_ = fork();
+        if (pid_ == 0) {
+            prctl(PR_SET_PDEATHSIG, SIGTERM);  // also when the test ends without its destructors
+            dup2(pipeFds[1], 3);
+            const int devNull = open("/dev/null", O_WRONLY);
+            dup2(devNull, 1);
+            dup2(devNull, 2);
+            execlp("Xvfb", "Xvfb", "-displayfd", "3", "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+                   static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        close(pipeFds[1]);
+        // Xvfb writes the display number and a line end once it accepts connections.
+        std::string number;
+        char c = 0;
+        while (read(pipeFds[0], &c, 1) == 1 && c != '\n') {
+            number += c;
+        }
+        close(pipeFds[0]);
+        if (!number.empty()) {
+            display_ = ":" + number;
+        }
+    }
+    ~Xvfb() {
+        if (pid_ > 0) {
+            kill(pid_, SIGTERM);
+            waitpid(pid_, nullptr, 0);
+        }
+    }
+    Xvfb(const Xvfb&) = delete;
+    Xvfb& operator=(const Xvfb&) = delete;
+
+    const std::string& Display() const { return display_; }
+
+  private:
+    pid_t pid_ = -1;
+    std::string display_;
+};
+
+std::string Output(const std::string& command) {
+    std::string output;
+    const std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    char buffer[4096];
+    for (std::size_t n; pipe && (n = std::fread(buffer, 1, sizeof buffer, pipe.get())) > 0;) {
+        output.append(buffer, n);
+    }
+    return output;
+}
+
+TEST(RealWindow, HasTheClientAreaAskedForAndShowsThePresentedFrame) {
+    Xvfb server;
+    ASSERT_FALSE(server.Display().empty()) << "Xvfb did not start";
+    setenv("DISPLAY", server.Display().c_str(), 1);
+    unsetenv("SDL_VIDEODRIVER");
+
+    Window("Game", 1000, 750);
+    ASSERT_EQ(State(), STATE_ACTIVE);
+    const std::string id = std::to_string(wt::NativeWindowId());
+    ASSERT_NE(id, "0");
+
+    TempDir dir;
+    std::vector<std::uint32_t> gradient(256 * 256);
+    for (std::uint32_t i = 0; i < gradient.size(); ++i) {
+        gradient[i] = (i & 0xFF) | ((i >> 8) << 8) | 0x400000;
+    }
+    SetBuffering(true);
+    DrawBitmap(LoadBitmap(dir.Picture("sky.bmp", 256, 256, gradient).c_str(), 1000, 750), 0, 0);
+    Disc(300, 300, 80, 0xB00000);
+    ThickLine(0, 749, 999, 0, 0xB0, 5);
+    SetFont(2, 0xB0);
+    Text("SCORE: ", 540, 20);
+    TextInt(12345, 590, 20);
+    UpdateWindow();
+    const std::vector<std::uint32_t> presented = wt::PresentedFrame();
+
+    const std::string info = Output("xwininfo -id " + id);
+    EXPECT_NE(info.find("\"Game\""), std::string::npos) << info;
+    EXPECT_NE(info.find("Width: 1000\n"), std::string::npos) << info;
+    EXPECT_NE(info.find("Height: 750\n"), std::string::npos) << info;
+
+    const std::string shot = dir.File("shot.rgb");
+    Output("import -silent -window " + id + " -depth 8 rgb:" + shot);
+    const std::string rgb = ReadFile(shot);
+    ASSERT_EQ(rgb.size(), presented.size() * 3);
+    std::size_t differing = 0;
+    for (std::size_t i = 0; i < presented.size(); ++i) {
+        const auto byte = [&](std::size_t k) {
+            return static_cast<std::uint32_t>(static_cast<unsigned char>(rgb[3 * i + k]));
+        };
+        differing += (byte(0) | byte(1) << 8 | byte(2) << 16) != presented[i] ? 1u : 0u;
+    }
+    EXPECT_EQ(differing, 0u);
+
+    KillWindow();
+    EXPECT_EQ(State(), STATE_DEAD);
+}
+
+}  // namespace
