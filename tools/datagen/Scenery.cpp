@@ -105,7 +105,7 @@ constexpr double kHorizon = 660;
 }  // namespace
 
 void PaintSky(cairo_t* cr, const Mood& mood, double horizon) {
-    cairo_rectangle(cr, 0, 0, 1000, horizon);
+    cairo_rectangle(cr, 0, 0, 1000, 750);
     SetVertical(cr, 0, horizon,
                 {{0, mood.skyTop},
                  {0.3, mood.skyHigh},
@@ -121,10 +121,13 @@ void PaintSky(cairo_t* cr, const Mood& mood, double horizon) {
     cairo_fill(cr);
 }
 
-void PaintClouds(cairo_t* cr, const Mood& mood, std::initializer_list<CloudSpec> clouds) {
+void PaintClouds(cairo_t* cr, const Mood& mood, std::initializer_list<CloudSpec> clouds, double opacity) {
+    cairo_push_group(cr);
     for (const CloudSpec& cloud : clouds) {
         OneCloud(cr, mood, cloud);
     }
+    cairo_pop_group_to_source(cr);
+    cairo_paint_with_alpha(cr, opacity);
 }
 
 void PaintSea(cairo_t* cr, const Mood& mood, double top, double bottom, std::uint64_t seed) {
@@ -163,13 +166,14 @@ void PaintSea(cairo_t* cr, const Mood& mood, double top, double bottom, std::uin
 void PaintPlaySky(cairo_t* cr) {
     PaintSky(cr, mood::Day, kHorizon);
     PaintClouds(cr, mood::Day,
-                {{470, 200, 170, 11},
-                 {700, 170, 120, 12},
-                 {120, 420, 150, 13},
-                 {420, 470, 210, 14},
-                 {660, 610, 260, 15},
-                 {210, 640, 300, 16},
-                 {930, 640, 200, 17}});
+                {{480, 175, 120, 11},
+                 {700, 150, 80, 12},
+                 {130, 320, 100, 13},
+                 {420, 390, 130, 14},
+                 {650, 590, 160, 15},
+                 {230, 630, 200, 16},
+                 {920, 635, 130, 17}},
+                0.8);
 }
 
 void PaintDashStrip(cairo_t* cr) {

@@ -39,9 +39,10 @@ struct CloudSpec {
     std::uint64_t seed;
 };
 
-// The sky from y 0 to `horizon`, with its sun.
+// The sky over the whole window, its gradient running from the top to `horizon`, with its sun.
 void PaintSky(cairo_t* cr, const Mood& mood, double horizon);
-void PaintClouds(cairo_t* cr, const Mood& mood, std::initializer_list<CloudSpec> clouds);
+// `opacity` below 1 lets the sky show through, so that what flies in front stays easy to see.
+void PaintClouds(cairo_t* cr, const Mood& mood, std::initializer_list<CloudSpec> clouds, double opacity = 1);
 // The sea from `top` to `bottom`, its waves growing towards the viewer.
 void PaintSea(cairo_t* cr, const Mood& mood, double top, double bottom, std::uint64_t seed);
 

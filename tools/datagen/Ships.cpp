@@ -77,10 +77,11 @@ void Gunboat(cairo_t* cr) {
 }
 
 // The friendly tender: a green hull under a long wooden landing deck, its bridge and funnel aft. It sails
-// bow-left; the deck runs from the bow to the bridge so that an aeroplane can stand anywhere on the bow's
-// first half.
+// bow-left; the deck runs from the bow to the bridge, so an aeroplane can stand anywhere on its first half.
 void Tender(cairo_t* cr) {
-    Wash(cr, 8, 196, 36.5, 2.2, 3);
+    // Three pixels down, so that an aeroplane standing in the game's landing band has its wheels on deck.
+    cairo_translate(cr, 0, 3);
+    Wash(cr, 8, 196, 35.5, 2.2, 3);
     Polygon(cr, {{1, 15}, {196, 19}, {198, 33}, {14, 35}});
     SetVertical(cr, 15, 35, {{0, Hex(0x5FA468)}, {0.45, colour::Leaf}, {1, Hex(0x2E5E35)}});
     FillInk(cr, 1.1);
