@@ -179,66 +179,93 @@ void PlayerPlane(cairo_t* cr) {
     Propeller(cr, {93, 26.5}, 23, 3.6);
 }
 
-// Enemy: a slim gunmetal fighter with a crimson nose, seen almost edge-on.
-void SmallFighter(cairo_t* cr) {
-    Fin(cr, {7, 9}, 8.5, 12, colour::Gunmetal);
-    Aerofoil(cr, 2, 18, 10, 2, colour::DarkGunmetal);
-    cairo_move_to(cr, 6, 8.5);
-    cairo_curve_to(cr, 25, 6.5, 55, 5.5, 80, 6.5);
-    cairo_curve_to(cr, 85, 7, 88, 8.5, 88.5, 10);
-    cairo_curve_to(cr, 88, 11.5, 85, 13, 80, 13.5);
-    cairo_curve_to(cr, 55, 14.5, 25, 13.5, 6, 11);
+// A streamlined fuselage from its tail to the tip of its nose, described by its length and depth.
+struct Fuselage {
+    double tail;
+    double nose;
+    double centre;    // y of the nose
+    double half;      // half the depth at its deepest
+    double tailHalf;  // half the depth at the tail
+};
+
+void FuselagePath(cairo_t* cr, const Fuselage& f) {
+    const double length = f.nose - f.tail;
+    const double shoulder = f.nose - length * 0.1;
+    cairo_move_to(cr, f.tail, f.centre - f.tailHalf);
+    cairo_curve_to(cr, f.tail + length * 0.2, f.centre - f.half * 0.85, f.tail + length * 0.55,
+                   f.centre - f.half * 1.05, shoulder, f.centre - f.half);
+    cairo_curve_to(cr, shoulder + length * 0.06, f.centre - f.half * 0.9, f.nose, f.centre - f.half * 0.45,
+                   f.nose, f.centre);
+    cairo_curve_to(cr, f.nose, f.centre + f.half * 0.45, shoulder + length * 0.06, f.centre + f.half * 0.9,
+                   shoulder, f.centre + f.half);
+    cairo_curve_to(cr, f.tail + length * 0.55, f.centre + f.half * 1.05, f.tail + length * 0.2,
+                   f.centre + f.half * 0.85, f.tail, f.centre + f.tailHalf);
     cairo_close_path(cr);
-    PaintTwoTone(cr, {colour::DarkGunmetal, Hex(0x8A939D), colour::Crimson, 10, 10.5}, 0, 90, 0.9);
-    FillInk(cr, 0.8);
-    {
-        Saved saved(cr);
-        cairo_rectangle(cr, 78, 5, 11, 10);
-        cairo_clip(cr);
-        cairo_move_to(cr, 6, 8.5);
-        cairo_curve_to(cr, 25, 6.5, 55, 5.5, 80, 6.5);
-        cairo_curve_to(cr, 85, 7, 88, 8.5, 88.5, 10);
-        cairo_curve_to(cr, 88, 11.5, 85, 13, 80, 13.5);
-        cairo_line_to(cr, 70, 14);
-        cairo_close_path(cr);
-        SetColour(cr, colour::Signal);
-        FillInk(cr, 0.8);
-    }
-    Canopy(cr, 50, 63, 6.5, 4);
-    EnemyInsignia(cr, {30, 10}, 5.5);
-    Aerofoil(cr, 38, 62, 12.5, 2.6, colour::DarkGunmetal);
-    Polygon(cr, {{88, 8.2}, {94, 10}, {88, 11.8}});
-    SetColour(cr, colour::Crimson);
-    FillInk(cr, 0.6);
-    Propeller(cr, {93, 10}, 9, 2);
 }
 
-// Enemy: a heavy twin-engined bomber with a glazed nose and a dorsal turret.
+// The fuselage in two tones with an ink outline.
+void Body(cairo_t* cr, const Fuselage& f, Rgb top, Rgb belly, Rgb stripe) {
+    FuselagePath(cr, f);
+    PaintTwoTone(cr, {top, belly, stripe, f.centre - f.tailHalf * 0.3, f.centre}, f.tail - 2, f.nose + 2,
+                 std::max(0.8, f.half * 0.12));
+    SetColour(cr, colour::Ink);
+    cairo_set_line_width(cr, std::max(0.8, f.half * 0.12));
+    cairo_stroke(cr);
+}
+
+// Paints the part of the fuselage from `x0` forward with the current source: a cowling, a glazed nose.
+void NoseBand(cairo_t* cr, const Fuselage& f, double x0) {
+    Saved saved(cr);
+    cairo_pattern_t* source = cairo_get_source(cr);
+    cairo_pattern_reference(source);
+    FuselagePath(cr, f);
+    cairo_clip(cr);
+    cairo_rectangle(cr, x0, f.centre - f.half * 2, f.nose - x0 + 1, f.half * 4);
+    cairo_set_source(cr, source);
+    cairo_pattern_destroy(source);
+    cairo_fill(cr);
+    FuselagePath(cr, f);
+    SetColour(cr, colour::Ink);
+    cairo_set_line_width(cr, std::max(0.8, f.half * 0.12));
+    cairo_stroke(cr);
+}
+
+// A pointed spinner ahead of the nose, and the propeller on it.
+void Spinner(cairo_t* cr, Point nose, double length, double half, Rgb colour, double propeller) {
+    Polygon(cr, {{nose.x, nose.y - half}, {nose.x + length, nose.y}, {nose.x, nose.y + half}});
+    SetColour(cr, colour);
+    FillInk(cr, 0.6);
+    Propeller(cr, {nose.x + length * 0.7, nose.y}, propeller, std::max(2.0, propeller * 0.2));
+}
+
+// Enemy: a slim gunmetal fighter with a crimson nose, seen almost edge-on.
+void SmallFighter(cairo_t* cr) {
+    constexpr Fuselage kBody = {6, 88.5, 10, 3.8, 1.3};
+    Fin(cr, {7, 9}, 8.5, 12, colour::Gunmetal);
+    Aerofoil(cr, 2, 18, 10, 2, colour::DarkGunmetal);
+    Body(cr, kBody, colour::DarkGunmetal, Hex(0x8A939D), colour::Crimson);
+    SetColour(cr, colour::Signal);
+    NoseBand(cr, kBody, 79);
+    Canopy(cr, 50, 63, 6.6, 4);
+    EnemyInsignia(cr, {30, 10}, 5.5);
+    Aerofoil(cr, 38, 62, 12.5, 2.6, colour::DarkGunmetal);
+    Spinner(cr, {88, 10}, 6, 1.8, colour::Crimson, 9);
+}
+
+// Enemy: a heavy twin-engined bomber with a glazed nose, a dorsal turret and an engine under each wing.
 void Bomber(cairo_t* cr) {
+    constexpr Fuselage kBody = {6, 143, 17, 9, 2.5};
+    constexpr Fuselage kEngine = {84, 114, 26.5, 4.6, 1.2};
     Fin(cr, {8, 14}, 13, 20, colour::Gunmetal);
     cairo_rectangle(cr, 9, 3, 5, 8);
     SetColour(cr, colour::Crimson);
     cairo_fill(cr);
     Aerofoil(cr, 2, 30, 15, 3, colour::DarkGunmetal);
-    cairo_move_to(cr, 6, 12);
-    cairo_curve_to(cr, 40, 8, 90, 7.5, 122, 8.5);
-    cairo_curve_to(cr, 136, 9, 143, 13, 143, 17.5);
-    cairo_curve_to(cr, 142, 22, 135, 25, 122, 25.5);
-    cairo_curve_to(cr, 90, 26.5, 40, 24, 6, 16.5);
-    cairo_close_path(cr);
-    PaintTwoTone(cr, {Hex(0x3F4A3A), Hex(0x8E9786), colour::Crimson, 15.5, 18}, 0, 150, 1.2);
-    FillInk(cr, 1.1);
-    {
-        Saved saved(cr);
-        cairo_move_to(cr, 124, 8.6);
-        cairo_curve_to(cr, 136, 9, 143, 13, 143, 17.5);
-        cairo_curve_to(cr, 142, 22, 135, 25, 124, 25.4);
-        cairo_close_path(cr);
-        SetVertical(cr, 8, 26, {{0, Mix(colour::Glass, colour::White, 0.4)}, {1, Hex(0x3F7FA8)}});
-        FillInk(cr, 0.9);
-        for (double x = 128; x < 142; x += 5) {
-            PanelLine(cr, x, 9, 25, 0.7);
-        }
+    Body(cr, kBody, Hex(0x3F4A3A), Hex(0x8E9786), colour::Crimson);
+    SetVertical(cr, 8, 26, {{0, Mix(colour::Glass, colour::White, 0.4)}, {1, Hex(0x3F7FA8)}});
+    NoseBand(cr, kBody, 124);
+    for (double x = 128; x < 142; x += 5) {
+        PanelLine(cr, x, 9, 25, 0.7);
     }
     Canopy(cr, 100, 116, 9, 4.5);
     Canopy(cr, 60, 72, 8.5, 5.5);
@@ -247,29 +274,18 @@ void Bomber(cairo_t* cr) {
     cairo_fill(cr);
     EnemyInsignia(cr, {36, 17}, 8);
     Aerofoil(cr, 62, 104, 25, 4.5, Hex(0x3A4434));
-    cairo_move_to(cr, 84, 27);
-    cairo_curve_to(cr, 94, 21.5, 110, 22, 114, 26.5);
-    cairo_curve_to(cr, 110, 31.5, 94, 32, 84, 28.5);
-    cairo_close_path(cr);
-    SetVertical(cr, 22, 32, {{0, Hex(0x6E7A64)}, {1, Hex(0x3A4434)}});
-    FillInk(cr, 0.9);
-    cairo_rectangle(cr, 106, 22.5, 4, 8.5);
+    Body(cr, kEngine, Hex(0x6E7A64), Hex(0x3A4434), Hex(0x3A4434));
     SetColour(cr, colour::Crimson);
-    cairo_fill(cr);
-    Propeller(cr, {116, 26.5}, 8.5, 2.4);
+    NoseBand(cr, kEngine, 106);
+    Spinner(cr, {113.5, 26.5}, 4, 2, colour::Crimson, 8.5);
 }
 
 // Enemy, kept in reserve: a floatplane scout.
 void FloatPlane(cairo_t* cr) {
+    constexpr Fuselage kBody = {5, 90, 12.5, 4.5, 1.5};
+    constexpr Fuselage kFloat = {26, 84, 25.2, 2.4, 1};
     Fin(cr, {6, 11}, 10, 14, colour::Gunmetal);
-    cairo_move_to(cr, 5, 10);
-    cairo_curve_to(cr, 25, 7.5, 60, 7, 82, 8);
-    cairo_curve_to(cr, 88, 8.5, 90, 11, 90, 12.5);
-    cairo_curve_to(cr, 90, 14, 88, 16, 82, 16.5);
-    cairo_curve_to(cr, 60, 17.5, 25, 15, 5, 13);
-    cairo_close_path(cr);
-    PaintTwoTone(cr, {colour::DarkGunmetal, Hex(0x8A939D), colour::Crimson, 11.5, 13}, 0, 92, 0.9);
-    FillInk(cr, 0.8);
+    Body(cr, kBody, colour::DarkGunmetal, Hex(0x8A939D), colour::Crimson);
     Canopy(cr, 52, 64, 8.2, 4);
     EnemyInsignia(cr, {30, 12}, 5.5);
     for (const double x : {40.0, 64.0}) {
@@ -279,42 +295,24 @@ void FloatPlane(cairo_t* cr) {
     SetColour(cr, colour::Ink);
     cairo_set_line_width(cr, 1.2);
     cairo_stroke(cr);
-    cairo_move_to(cr, 26, 24);
-    cairo_curve_to(cr, 40, 22, 70, 22, 80, 23.5);
-    cairo_curve_to(cr, 84, 24.5, 84, 27, 78, 27.5);
-    cairo_curve_to(cr, 60, 28.5, 36, 28, 26, 26);
-    cairo_close_path(cr);
-    SetVertical(cr, 22, 28, {{0, colour::Silver}, {1, colour::Gunmetal}});
-    FillInk(cr, 0.8);
+    Body(cr, kFloat, colour::Silver, colour::Gunmetal, colour::Gunmetal);
     Aerofoil(cr, 40, 66, 14.5, 2.6, colour::DarkGunmetal);
-    Polygon(cr, {{90, 10.5}, {95, 12.5}, {90, 14.5}});
-    SetColour(cr, colour::Crimson);
-    FillInk(cr, 0.6);
-    Propeller(cr, {94, 12.5}, 10, 2.2);
+    Spinner(cr, {89.5, 12.5}, 5, 2, colour::Crimson, 10);
 }
 
 // Enemy elite: a black racer with a long nose and a crimson flash.
 void Racer(cairo_t* cr) {
+    constexpr Fuselage kBody = {5, 91, 15, 4.6, 1.5};
     Fin(cr, {6, 14}, 12, 14, Hex(0x2B3038));
-    cairo_move_to(cr, 5, 13);
-    cairo_curve_to(cr, 20, 10, 50, 9, 80, 10.5);
-    cairo_curve_to(cr, 88, 11, 91, 13, 91, 15);
-    cairo_curve_to(cr, 91, 17, 88, 19, 80, 19.5);
-    cairo_curve_to(cr, 50, 21, 20, 19, 5, 16);
-    cairo_close_path(cr);
-    PaintTwoTone(cr, {Hex(0x252A31), Hex(0x5A616B), colour::Signal, 14, 15}, 0, 92, 0.8);
-    FillInk(cr, 0.8);
+    Body(cr, kBody, Hex(0x252A31), Hex(0x5A616B), colour::Signal);
     Polygon(cr, {{20, 15}, {48, 12.5}, {44, 15}, {80, 13.5}, {52, 17}, {56, 15.2}});
     SetColour(cr, colour::Signal);
     cairo_fill(cr);
-    Canopy(cr, 28, 42, 10, 4.5);
+    Canopy(cr, 28, 42, 10.5, 4.5);
     EnemyInsignia(cr, {16, 14.5}, 5);
     Aerofoil(cr, 40, 62, 19, 2.8, Hex(0x2B3038));
     Aerofoil(cr, 1, 16, 14.5, 2, Hex(0x2B3038));
-    Polygon(cr, {{91, 12}, {99, 15}, {91, 18}});
-    SetColour(cr, colour::Signal);
-    FillInk(cr, 0.6);
-    Propeller(cr, {95, 15}, 12, 2.2);
+    Spinner(cr, {90.5, 15}, 8, 3, colour::Signal, 12);
 }
 
 // The boss: a silver armoured airship with crimson bands, gondola and engine pods.
