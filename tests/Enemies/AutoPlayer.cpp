@@ -202,8 +202,9 @@ AutoPlayer::Keys AutoPlayer::Decide(const PlayType& play) {
     keys.space = true;
     if (player.TakeDown) {
         // Off again once refilled, or at once when an aircraft comes.
-        const bool refilled =
-            Time::TimeDeltaHundreds(play.DashBoard.RefuelTime.start, play.DashBoard.FuelTime.now) > 200;
+        Time::DateTime now;
+        Time::GetClock(now);
+        const bool refilled = Time::TimeDeltaHundreds(play.DashBoard.RefuelTime.start, now) > 205;
         keys.up = refilled || !Threats(play, false).Safe(player.CoY);
         refuelling_ = !keys.up;
         return keys;

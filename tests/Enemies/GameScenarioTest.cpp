@@ -1,6 +1,8 @@
 // Whole plays on the virtual clock, steered by the automatic player: a level won by real kills, the boss
 // shot down through its shield windows, and the whole game from level 1 to the win screen.
 
+#include <cstdio>
+
 #include "AutoPlayer.h"
 #include "PlayFixture.h"
 
@@ -79,6 +81,34 @@ TEST_F(AutoPlay, TheBossIsShotDownThroughItsShieldWindowsAndTheWinScreenFollows)
 
     Deliver(autoplay::AutoPlayer::ClickMenuOnWin());
     EXPECT_EQ(RunScreen(Screen::Win, 1000), Screen::MenuWithMusic);
+}
+
+// The player retries after every crash, as a player would, until the boss is down.
+TEST_F(AutoPlay, TheWholeGameIsPlayedFromLevelOneToTheWinScreen) {
+    constexpr long long kBound = 60LL * kMinute;  // hundredths of virtual time
+    StartGame(1, 1);
+    Screen next = Screen::Play;
+    int plays = 0;
+    int crashes = 0;
+    while (next != Screen::Win && Elapsed() < kBound) {
+        if (next == Screen::Play) {
+            ++plays;
+            const PlayEnd end = Play(30 * kMinute);
+            ASSERT_TRUE(end.screen.has_value()) << "a play on level " << Spel::Level.Now << " ran too long";
+            next = *end.screen;
+        } else {
+            ASSERT_EQ(next, Screen::GameOver);
+            ++crashes;
+            Deliver(autoplay::AutoPlayer::ClickRetry());
+            next = RunScreen(Screen::GameOver, 1000);
+        }
+    }
+    std::printf("won after %lld hundredths: %d plays, %d crashes, score %d\n", Elapsed(), plays, crashes,
+                Spel::Score);
+    ASSERT_EQ(next, Screen::Win);
+    EXPECT_EQ(Spel::Level.Now, 5);
+    EXPECT_EQ(Spel::Level.Kills[4], 1);
+    EXPECT_LT(Elapsed(), kBound);
 }
 
 }  // namespace
