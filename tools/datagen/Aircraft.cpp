@@ -78,9 +78,70 @@ void PanelLine(cairo_t* cr, double x, double y0, double y1, double width) {
     cairo_stroke(cr);
 }
 
+// A streamlined fuselage from its tail to the tip of its nose, described by its length and depth.
+struct Fuselage {
+    double tail;
+    double nose;
+    double centre;    // y of the nose
+    double half;      // half the depth at its deepest
+    double tailHalf;  // half the depth at the tail
+};
+
+void FuselagePath(cairo_t* cr, const Fuselage& f) {
+    const double length = f.nose - f.tail;
+    const double shoulder = f.nose - length * 0.1;
+    cairo_move_to(cr, f.tail, f.centre - f.tailHalf);
+    cairo_curve_to(cr, f.tail + length * 0.2, f.centre - f.half * 0.85, f.tail + length * 0.55,
+                   f.centre - f.half * 1.05, shoulder, f.centre - f.half);
+    cairo_curve_to(cr, shoulder + length * 0.06, f.centre - f.half * 0.9, f.nose, f.centre - f.half * 0.45,
+                   f.nose, f.centre);
+    cairo_curve_to(cr, f.nose, f.centre + f.half * 0.45, shoulder + length * 0.06, f.centre + f.half * 0.9,
+                   shoulder, f.centre + f.half);
+    cairo_curve_to(cr, f.tail + length * 0.55, f.centre + f.half * 1.05, f.tail + length * 0.2,
+                   f.centre + f.half * 0.85, f.tail, f.centre + f.tailHalf);
+    cairo_close_path(cr);
+}
+
+// The fuselage in two tones with an ink outline.
+void Body(cairo_t* cr, const Fuselage& f, Rgb top, Rgb belly, Rgb stripe) {
+    FuselagePath(cr, f);
+    PaintTwoTone(cr, {top, belly, stripe, f.centre - f.tailHalf * 0.3, f.centre}, f.tail - 2, f.nose + 2,
+                 std::max(0.8, f.half * 0.12));
+    SetColour(cr, colour::Ink);
+    cairo_set_line_width(cr, std::max(0.8, f.half * 0.12));
+    cairo_stroke(cr);
+}
+
+// Paints the part of the fuselage from `x0` forward with the current source: a cowling, a glazed nose.
+void NoseBand(cairo_t* cr, const Fuselage& f, double x0) {
+    Saved saved(cr);
+    cairo_pattern_t* source = cairo_get_source(cr);
+    cairo_pattern_reference(source);
+    FuselagePath(cr, f);
+    cairo_clip(cr);
+    cairo_rectangle(cr, x0, f.centre - f.half * 2, f.nose - x0 + 1, f.half * 4);
+    cairo_set_source(cr, source);
+    cairo_pattern_destroy(source);
+    cairo_fill(cr);
+    FuselagePath(cr, f);
+    SetColour(cr, colour::Ink);
+    cairo_set_line_width(cr, std::max(0.8, f.half * 0.12));
+    cairo_stroke(cr);
+}
+
+// A pointed spinner ahead of the nose, and the propeller on it.
+void Spinner(cairo_t* cr, Point nose, double length, double half, Rgb colour, double propeller) {
+    Polygon(cr, {{nose.x, nose.y - half}, {nose.x + length, nose.y}, {nose.x, nose.y + half}});
+    SetColour(cr, colour);
+    FillInk(cr, 0.6);
+    Propeller(cr, {nose.x + length * 0.7, nose.y}, propeller, std::max(2.0, propeller * 0.2));
+}
+
+}  // namespace
+
 // The player's aeroplane: a teal and cream single-seater with a red cowling, spatted wheels for landing on
 // the tender's deck, and the coast's cream roundel.
-void PlayerPlane(cairo_t* cr) {
+void DrawPlayerPlane(cairo_t* cr) {
     Fin(cr, {5, 23}, 17, 17, colour::Teal);
     {
         Saved saved(cr);
@@ -179,67 +240,8 @@ void PlayerPlane(cairo_t* cr) {
     Propeller(cr, {93, 26.5}, 23, 3.6);
 }
 
-// A streamlined fuselage from its tail to the tip of its nose, described by its length and depth.
-struct Fuselage {
-    double tail;
-    double nose;
-    double centre;    // y of the nose
-    double half;      // half the depth at its deepest
-    double tailHalf;  // half the depth at the tail
-};
-
-void FuselagePath(cairo_t* cr, const Fuselage& f) {
-    const double length = f.nose - f.tail;
-    const double shoulder = f.nose - length * 0.1;
-    cairo_move_to(cr, f.tail, f.centre - f.tailHalf);
-    cairo_curve_to(cr, f.tail + length * 0.2, f.centre - f.half * 0.85, f.tail + length * 0.55,
-                   f.centre - f.half * 1.05, shoulder, f.centre - f.half);
-    cairo_curve_to(cr, shoulder + length * 0.06, f.centre - f.half * 0.9, f.nose, f.centre - f.half * 0.45,
-                   f.nose, f.centre);
-    cairo_curve_to(cr, f.nose, f.centre + f.half * 0.45, shoulder + length * 0.06, f.centre + f.half * 0.9,
-                   shoulder, f.centre + f.half);
-    cairo_curve_to(cr, f.tail + length * 0.55, f.centre + f.half * 1.05, f.tail + length * 0.2,
-                   f.centre + f.half * 0.85, f.tail, f.centre + f.tailHalf);
-    cairo_close_path(cr);
-}
-
-// The fuselage in two tones with an ink outline.
-void Body(cairo_t* cr, const Fuselage& f, Rgb top, Rgb belly, Rgb stripe) {
-    FuselagePath(cr, f);
-    PaintTwoTone(cr, {top, belly, stripe, f.centre - f.tailHalf * 0.3, f.centre}, f.tail - 2, f.nose + 2,
-                 std::max(0.8, f.half * 0.12));
-    SetColour(cr, colour::Ink);
-    cairo_set_line_width(cr, std::max(0.8, f.half * 0.12));
-    cairo_stroke(cr);
-}
-
-// Paints the part of the fuselage from `x0` forward with the current source: a cowling, a glazed nose.
-void NoseBand(cairo_t* cr, const Fuselage& f, double x0) {
-    Saved saved(cr);
-    cairo_pattern_t* source = cairo_get_source(cr);
-    cairo_pattern_reference(source);
-    FuselagePath(cr, f);
-    cairo_clip(cr);
-    cairo_rectangle(cr, x0, f.centre - f.half * 2, f.nose - x0 + 1, f.half * 4);
-    cairo_set_source(cr, source);
-    cairo_pattern_destroy(source);
-    cairo_fill(cr);
-    FuselagePath(cr, f);
-    SetColour(cr, colour::Ink);
-    cairo_set_line_width(cr, std::max(0.8, f.half * 0.12));
-    cairo_stroke(cr);
-}
-
-// A pointed spinner ahead of the nose, and the propeller on it.
-void Spinner(cairo_t* cr, Point nose, double length, double half, Rgb colour, double propeller) {
-    Polygon(cr, {{nose.x, nose.y - half}, {nose.x + length, nose.y}, {nose.x, nose.y + half}});
-    SetColour(cr, colour);
-    FillInk(cr, 0.6);
-    Propeller(cr, {nose.x + length * 0.7, nose.y}, propeller, std::max(2.0, propeller * 0.2));
-}
-
 // Enemy: a slim gunmetal fighter with a crimson nose, seen almost edge-on.
-void SmallFighter(cairo_t* cr) {
+void DrawSmallFighter(cairo_t* cr) {
     constexpr Fuselage kBody = {6, 88.5, 10, 3.8, 1.3};
     Fin(cr, {7, 9}, 8.5, 12, colour::Gunmetal);
     Aerofoil(cr, 2, 18, 10, 2, colour::DarkGunmetal);
@@ -253,7 +255,7 @@ void SmallFighter(cairo_t* cr) {
 }
 
 // Enemy: a heavy twin-engined bomber with a glazed nose, a dorsal turret and an engine under each wing.
-void Bomber(cairo_t* cr) {
+void DrawBomber(cairo_t* cr) {
     constexpr Fuselage kBody = {6, 143, 17, 9, 2.5};
     constexpr Fuselage kEngine = {84, 114, 26.5, 4.6, 1.2};
     Fin(cr, {8, 14}, 13, 20, colour::Gunmetal);
@@ -281,7 +283,7 @@ void Bomber(cairo_t* cr) {
 }
 
 // Enemy, kept in reserve: a floatplane scout.
-void FloatPlane(cairo_t* cr) {
+void DrawFloatPlane(cairo_t* cr) {
     constexpr Fuselage kBody = {5, 90, 12.5, 4.5, 1.5};
     constexpr Fuselage kFloat = {26, 84, 25.2, 2.4, 1};
     Fin(cr, {6, 11}, 10, 14, colour::Gunmetal);
@@ -301,7 +303,7 @@ void FloatPlane(cairo_t* cr) {
 }
 
 // Enemy elite: a black racer with a long nose and a crimson flash.
-void Racer(cairo_t* cr) {
+void DrawRacer(cairo_t* cr) {
     constexpr Fuselage kBody = {5, 91, 15, 4.6, 1.5};
     Fin(cr, {6, 14}, 12, 14, Hex(0x2B3038));
     Body(cr, kBody, Hex(0x252A31), Hex(0x5A616B), colour::Signal);
@@ -316,7 +318,7 @@ void Racer(cairo_t* cr) {
 }
 
 // The boss: a silver armoured airship with crimson bands, gondola and engine pods.
-void Airship(cairo_t* cr) {
+void DrawAirship(cairo_t* cr) {
     for (const double sign : {-1.0, 1.0}) {
         Polygon(cr, {{22, 26 + sign * 10}, {5, 26 + sign * 23}, {2, 26 + sign * 20}, {6, 26 + sign * 7}});
         SetColour(cr, colour::Crimson);
@@ -385,6 +387,8 @@ void Airship(cairo_t* cr) {
     cairo_fill(cr);
 }
 
+namespace {
+
 // The six attitudes of the player's aeroplane: the same drawing turned and mirrored. The turned pictures
 // keep the aeroplane's centre as close as they can to where the level picture has it, so that changing
 // attitude does not make it jump.
@@ -404,7 +408,7 @@ void PlayerAttitude(cairo_t* cr, int width, int height, double degrees, bool fac
         cairo_scale(cr, -1, 1);
     }
     cairo_translate(cr, -kCentre.x, -kCentre.y);
-    PlayerPlane(cr);
+    DrawPlayerPlane(cr);
 }
 
 constexpr double kClimb = -22;
@@ -415,25 +419,6 @@ Painter Enemy(void (*draw)(cairo_t*), CraftBox box) {
 }
 
 }  // namespace
-
-void DrawPlayerPlane(cairo_t* cr) {
-    PlayerPlane(cr);
-}
-void DrawSmallFighter(cairo_t* cr) {
-    SmallFighter(cr);
-}
-void DrawBomber(cairo_t* cr) {
-    Bomber(cr);
-}
-void DrawFloatPlane(cairo_t* cr) {
-    FloatPlane(cr);
-}
-void DrawRacer(cairo_t* cr) {
-    Racer(cr);
-}
-void DrawAirship(cairo_t* cr) {
-    Airship(cr);
-}
 
 std::vector<Art> AircraftArt() {
     auto attitude = [](double degrees, bool left) {
@@ -446,10 +431,10 @@ std::vector<Art> AircraftArt() {
         {"Bitmaps\\VliegtuigSpeler4.bmp", attitude(kClimb, true)},
         {"Bitmaps\\VliegtuigSpeler5.bmp", attitude(kDive, false)},
         {"Bitmaps\\VliegtuigSpeler6.bmp", attitude(kDive, true)},
-        {"Bitmaps\\Vijand1.bmp", Enemy(SmallFighter, kFighterBox)},
-        {"Bitmaps\\Vijand2.bmp", Enemy(Bomber, kBomberBox)},
-        {"Bitmaps\\Vijand3.bmp", Enemy(FloatPlane, kFloatPlaneBox)},
-        {"Bitmaps\\Vijand4.bmp", Enemy(Racer, kRacerBox)},
+        {"Bitmaps\\Vijand1.bmp", Enemy(DrawSmallFighter, kFighterBox)},
+        {"Bitmaps\\Vijand2.bmp", Enemy(DrawBomber, kBomberBox)},
+        {"Bitmaps\\Vijand3.bmp", Enemy(DrawFloatPlane, kFloatPlaneBox)},
+        {"Bitmaps\\Vijand4.bmp", Enemy(DrawRacer, kRacerBox)},
         // Drawn without a mask, so it carries the sky of the place where it hovers.
         {"Bitmaps\\Hindenburg.bmp",
          [](cairo_t* cr, int, int) {
@@ -458,7 +443,7 @@ std::vector<Art> AircraftArt() {
                  cairo_translate(cr, -kAirshipSpot.x, -kAirshipSpot.y);
                  PaintPlaySky(cr);
              }
-             PlaceCraft(cr, Airship, kAirshipBox, {0, 0}, 1, true);
+             PlaceCraft(cr, DrawAirship, kAirshipBox, {0, 0}, 1, true);
          }},
     };
 }

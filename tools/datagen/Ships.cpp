@@ -39,8 +39,10 @@ void Wash(cairo_t* cr, double x0, double x1, double y, double size, double bowX)
     cairo_stroke(cr);
 }
 
+}  // namespace
+
 // Enemy gunboat: red hull, grey upperworks, a turret forward.
-void Gunboat(cairo_t* cr) {
+void DrawGunboat(cairo_t* cr) {
     Wash(cr, 4, 94, 17.5, 1.8, 95);
     Polygon(cr, {{2, 9}, {84, 9}, {98, 5.5}, {92, 16}, {9, 16}, {2, 12}});
     SetVertical(cr, 6, 16, {{0, Hex(0xE0554A)}, {0.5, colour::Signal}, {1, colour::Crimson}});
@@ -78,7 +80,7 @@ void Gunboat(cairo_t* cr) {
 
 // The friendly tender: a green hull under a long wooden landing deck, its bridge and funnel aft. It sails
 // bow-left; the deck runs from the bow to the bridge, so an aeroplane can stand anywhere on its first half.
-void Tender(cairo_t* cr) {
+void DrawTender(cairo_t* cr) {
     // Three pixels down, so that an aeroplane standing in the game's landing band has its wheels on deck.
     cairo_translate(cr, 0, 3);
     Wash(cr, 8, 196, 35.5, 2.2, 3);
@@ -132,22 +134,13 @@ void Tender(cairo_t* cr) {
     FillInk(cr, 0.6);
 }
 
-}  // namespace
-
-void DrawGunboat(cairo_t* cr) {
-    Gunboat(cr);
-}
-void DrawTender(cairo_t* cr) {
-    Tender(cr);
-}
-
 std::vector<Art> ShipArt() {
     return {
         {"Bitmaps\\SchipRood.bmp",
          [](cairo_t* cr, int, int) {
-             PlaceCraft(cr, Gunboat, kGunboatBox, {0, 0}, 1, true);
+             PlaceCraft(cr, DrawGunboat, kGunboatBox, {0, 0}, 1, true);
          }},
-        {"Bitmaps\\SchipGroen.bmp", [](cairo_t* cr, int, int) { Tender(cr); }},
+        {"Bitmaps\\SchipGroen.bmp", [](cairo_t* cr, int, int) { DrawTender(cr); }},
     };
 }
 
