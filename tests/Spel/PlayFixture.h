@@ -25,6 +25,8 @@
 //                                 returns the screen that follows; the test fails if it takes longer than
 //                                 `bound` hundredths of virtual time.
 //   Elapsed()                     hundredths since the test's clock started.
+//   HaveGameData()                whether the generated Bitmaps/ and audio/ are there (not in sanitizer
+//                                 builds): guard what needs real pictures or sounds with it.
 //   NoAircraft(play)              keeps every aircraft wave away for the rest of the play (for OnPlayStart),
 //                                 so that flight tests are not shot down; boats and the friendly ship still
 //                                 sail.
@@ -37,6 +39,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <utility>
@@ -51,6 +54,12 @@
 #include "Wimdows.h"
 
 namespace playtest {
+
+// Whether the generated pictures and sounds are in the working directory; the sanitizer builds have none,
+// and there every load gives handle 0.
+inline bool HaveGameData() {
+    return std::filesystem::exists("Bitmaps/Hemel.bmp") && std::filesystem::exists("audio/Shot.wav");
+}
 
 inline constexpr std::uint32_t kKeyP = 0x50;
 inline constexpr std::uint32_t kKeyB = 0x42;
