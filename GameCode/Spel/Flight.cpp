@@ -151,7 +151,8 @@ void Pause(bool PFlag, PlayerType& Player) {
     TimeRecord pause;
     GetClock(pause.start);
     Time::Delay(kPauseDebounce);
-    // Polls through the clock source instead of spinning: the paused game costs no processor time.
+    // Polls through the clock source instead of spinning: a paused game costs no processor time, and a
+    // window closed meanwhile ends the wait.
     while (!Wimdows::KeyDown(kKeyP)) {
         Time::Delay(kPausePoll);
     }

@@ -2,6 +2,7 @@
 #include <map>
 
 #include "PlayFixture.h"
+#include "WimdowsTesting.h"
 
 namespace {
 
@@ -236,6 +237,15 @@ TEST_F(Flight, AHeldPAdvancesTheGameOneFrameEvery300Milliseconds) {
         },
         2000);
     EXPECT_EQ(frames.size(), 20u);
+}
+
+TEST_F(Flight, ClosingTheWindowDuringAPauseEndsTheProgram) {
+    StartGame();
+    StartAt(100, 250);
+    HoldKey(playtest::kKeyP, 50, 55);
+    AtPlayTime(300, [] { Wimdows::testing::CloseFromTitleBar(); });
+    EXPECT_THROW(RunPlay([](Spel::PlayType&) { return false; }, 1000), Wimdows::WindowClosed);
+    EXPECT_LT(Elapsed(), 400);
 }
 
 }  // namespace
