@@ -1,6 +1,7 @@
 #include "ContactSheet.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <stdexcept>
 #include <string>
@@ -80,8 +81,9 @@ std::vector<Tile> Tiles() {
         }
         const double scale = ScaleFor(entry);
         const int panels = entry.mask.empty() ? 1 : 3;
-        tiles.push_back(
-            {&entry, scale, panels * entry.width * scale + (panels - 1) * 6, entry.height * scale + kLabel});
+        // Wide enough for its label, however small the picture.
+        const double width = std::max(130.0, panels * entry.width * scale + (panels - 1) * 6);
+        tiles.push_back({&entry, scale, width, entry.height * scale + kLabel});
     }
     std::stable_sort(tiles.begin(), tiles.end(),
                      [](const Tile& a, const Tile& b) { return a.height > b.height; });
@@ -110,13 +112,11 @@ std::vector<Placed> Layout(const std::vector<Tile>& tiles, double top, double& b
     return placed;
 }
 
-std::string Label(const Entry& entry) {
-    std::string label = DiskPath(entry.name).substr(8) + "  " + std::to_string(entry.width) + "x" +
-                        std::to_string(entry.height);
-    if (!entry.mask.empty()) {
-        label += "  | " + DiskPath(entry.mask).substr(8);
-    }
-    return label;
+// The file's name and size, and on a second line the mask it is drawn through.
+std::array<std::string, 2> Label(const Entry& entry) {
+    const std::string name = DiskPath(entry.name).substr(8);
+    const std::string size = std::to_string(entry.width) + "x" + std::to_string(entry.height);
+    return {name + "  " + size, entry.mask.empty() ? "" : "through " + DiskPath(entry.mask).substr(8)};
 }
 
 }  // namespace
@@ -145,9 +145,11 @@ void WriteContactSheet(const std::filesystem::path& path, const Pictures& pictur
             Panel(cr, MaskImage(mask), {at.x + step, at.y}, tile.scale, false);
             Panel(cr, ThroughMask(colour, mask), {at.x + 2 * step, at.y}, tile.scale, true);
         }
-        const double size = std::min(13.0, std::max(8.0, tile.width / 24));
-        Text(cr, Label(entry), {at.x, at.y + entry.height * tile.scale + 16}, {kSans, false, size},
-             kLabelColour);
+        const double size = std::min(12.0, std::max(8.0, tile.width / 24));
+        const double y = at.y + entry.height * tile.scale + 14;
+        const auto [first, second] = Label(entry);
+        Text(cr, first, {at.x, y}, {kSans, false, size}, kLabelColour);
+        Text(cr, second, {at.x, y + size + 2}, {kSans, false, size}, kLabelColour);
     }
 
     double y = bottom + 20;

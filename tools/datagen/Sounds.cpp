@@ -22,7 +22,7 @@ struct SoundSpec {
 // full volume, so both are made as loud as they go. MP3 keeps extra headroom for the encoder's overshoot.
 constexpr SoundSpec kSounds[] = {
     {"audio/Shot.wav", Shot, -9},
-    {"audio/Bomb.wav", BombWhistle, -6},
+    {"audio/Bomb.wav", BombWhistle, -10},
     {"audio/Crash_Bullet.wav", BulletHit, -4},
     {"audio/Crash_Air.wav", AirCrash, -1.5},
     {"audio/Crash_Water.wav", SeaCrash, -2},
