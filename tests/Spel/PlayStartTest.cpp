@@ -13,7 +13,15 @@ TEST_F(PlayFixture, APlayStartsWithAFreshAeroplaneFullTankAndNoKills) {
     Spel::PlayerBullet[3].Draw = true;
     std::optional<Spel::PlayType> start;
     OnPlayStart([&](Spel::PlayType& play) { start = play; });
-    RunPlay([](Spel::PlayType&) { return true; }, 1);
+    bool running = false;
+    RunPlay(
+        [&](Spel::PlayType& play) {
+            running = Spel::testing::RunningPlay() == &play;
+            return true;
+        },
+        1);
+    EXPECT_TRUE(running);
+    EXPECT_EQ(Spel::testing::RunningPlay(), nullptr);
 
     ASSERT_TRUE(start.has_value());
     const Spel::PlayerType& player = start->Player;
