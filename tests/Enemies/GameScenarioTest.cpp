@@ -83,6 +83,27 @@ TEST_F(AutoPlay, TheBossIsShotDownThroughItsShieldWindowsAndTheWinScreenFollows)
     EXPECT_EQ(RunScreen(Screen::Win, 1000), Screen::MenuWithMusic);
 }
 
+TEST_F(AutoPlay, LandingOnTheSailingFriendlyShipRefillsFuelAndBombs) {
+    StartGame(1, 1);
+    OnPlayStart([](Spel::PlayType& play) {
+        PlayFixture::NoAircraft(play);
+        play.BombCounter = 20;  // the whole load dropped
+    });
+    bool landed = false;
+    const PlayEnd end = RunPlay(
+        [&](Spel::PlayType& play) {
+            if (play.Player.TakeDown && !landed) {
+                landed = true;
+                EXPECT_GE(play.Enemy.Allied.Counter[7], 2) << "the ship is on its crossing";
+            }
+            Deliver(player_.Step(play));
+            return landed && !play.DashBoard.NoBombs && play.DashBoard.FuelLevel == 4;
+        },
+        3 * kMinute);
+    Deliver(player_.ReleaseAll());
+    EXPECT_TRUE(end.stopped) << "no refill within three minutes";
+}
+
 // The player retries after every crash, as a player would, until the boss is down.
 TEST_F(AutoPlay, TheWholeGameIsPlayedFromLevelOneToTheWinScreen) {
     constexpr long long kBound = 60LL * kMinute;  // hundredths of virtual time
