@@ -38,22 +38,6 @@ class Gauges : public ::testing::Test {
     std::int32_t bombs_ = 0;
 };
 
-TEST_F(Gauges, AFullTankLastsFortyEightSecondsInTwelveSecondSteps) {
-    std::map<long long, std::uint32_t> levels;
-    for (long long h : {1199, 1200, 2399, 2400, 3599, 3600, 4799}) {
-        UpdateAt(h);
-        levels[h] = dashBoard_.FuelLevel;
-    }
-    EXPECT_EQ(levels, (std::map<long long, std::uint32_t>{
-                          {1199, 4}, {1200, 3}, {2399, 3}, {2400, 2}, {3599, 2}, {3600, 1}, {4799, 1}}));
-    EXPECT_FALSE(dashBoard_.NoFuel);
-    EXPECT_EQ(player_.CoY, 300);
-    UpdateAt(4800);
-    EXPECT_EQ(dashBoard_.FuelLevel, 0u);
-    EXPECT_TRUE(dashBoard_.NoFuel);
-    EXPECT_EQ(player_.CoY, 301);
-}
-
 TEST_F(Gauges, AnEmptyTankAndASpentLifeGaugeSinkTheAeroplaneTwoPixelsAFrame) {
     player_.LifeCounter = 4;
     UpdateAt(10);
@@ -213,22 +197,6 @@ TEST_F(Dashboard, WithUpHeldTheTankEmptiesAfterFortyEightSecondsAndTheAeroplaneS
     EXPECT_EQ(heights[4799], 50);
     EXPECT_EQ(heights[4800], 51);
     EXPECT_EQ(heights[4810], 61);
-}
-
-TEST_F(Dashboard, APauseMovesTheFuelStepsLater) {
-    OnPlayStart([](Spel::PlayType& play) { NoAircraft(play); });
-    HoldKey(playtest::kKeyP, 100, 105);
-    HoldKey(playtest::kKeyP, 1100, 1105);
-    std::map<std::int32_t, std::uint32_t> fuel;
-    RunPlay(
-        [&](Spel::PlayType& play) {
-            fuel[play.Time.DiffEnemy] = play.DashBoard.FuelLevel;
-            return play.Time.DiffEnemy >= 2215;
-        },
-        3000);
-    // The pause lasted from 100 to 1115.
-    EXPECT_EQ(fuel[2214], 4u);
-    EXPECT_EQ(fuel[2215], 3u);
 }
 
 // The back buffer's pixels in a rectangle, row by row.

@@ -1,6 +1,7 @@
 // The gun and the bombs: paths, intervals, slots and sounds.
 #include <map>
 #include <set>
+#include <tuple>
 
 #include "Music.h"
 #include "MusicTesting.h"
@@ -43,40 +44,24 @@ class Volleys : public ::testing::Test {
     std::int32_t counter_ = 0;
 };
 
-TEST_F(Volleys, ABulletFromTheRightEdgeHasTwoPoints) {
-    const Spel::AttackType& bullet = Spel::PlayerBullet[Fire(Aeroplane(900, 300, 10))];
-    EXPECT_EQ(bullet.MaxIndex, 2);
-    EXPECT_EQ(bullet.CoX[1], 980);
-    EXPECT_EQ(bullet.CoX[2], 1002);
-    EXPECT_EQ(bullet.CoY[2], 310);
-    EXPECT_EQ(bullet.BulletSpeed, 1);
-    EXPECT_TRUE(bullet.Draw);
+TEST_F(Volleys, BulletPathsEndWithTheFirstPointBeyondTheWindowsEdge) {
+    const Spel::AttackType& right = Spel::PlayerBullet[Fire(Aeroplane(900, 300, 10))];
+    EXPECT_EQ(std::tuple(right.MaxIndex, right.CoX[1], right.CoX[2], right.CoY[2], right.BulletSpeed),
+              std::tuple(2, 980, 1002, 310, 1));
+    Time::Delay(200);
+    const Spel::AttackType& left = Spel::PlayerBullet[Fire(Aeroplane(0, 300, -10))];
+    EXPECT_EQ(std::tuple(left.MaxIndex, left.CoX[1], left.CoX[2], left.BulletSpeed),
+              std::tuple(2, 10, -12, -1));
 }
 
-TEST_F(Volleys, ABulletHeadingLeftFromTheLeftEdgeHasTwoPoints) {
-    const Spel::AttackType& bullet = Spel::PlayerBullet[Fire(Aeroplane(0, 300, -10))];
-    EXPECT_EQ(bullet.MaxIndex, 2);
-    EXPECT_EQ(bullet.CoX[1], 10);
-    EXPECT_EQ(bullet.CoX[2], -12);
-    EXPECT_EQ(bullet.BulletSpeed, -1);
-}
-
-TEST_F(Volleys, ABombJustAboveTheSeaHasOnePoint) {
-    const Spel::AttackType& bomb = Spel::PlayerBomb[Drop(Aeroplane(200, 685, 10))];
-    EXPECT_EQ(bomb.MaxIndex, 1);
-    EXPECT_EQ(bomb.CoX[1], 264);
-    EXPECT_EQ(bomb.CoY[1], 745);
-}
-
-TEST_F(Volleys, ABombFromTheTopFallsInFortyFourPointsToBelowTheSea) {
-    const Spel::AttackType& bomb = Spel::PlayerBomb[Drop(Aeroplane(200, 50, 10))];
-    EXPECT_EQ(bomb.MaxIndex, 44);
-    EXPECT_EQ(bomb.CoY[1], 110);
-    EXPECT_EQ(bomb.CoY[44], 755);
-    EXPECT_EQ(bomb.CoX[44], 264);
-}
-
-TEST_F(Volleys, ABombHeadingLeftLeavesFurtherBack) {
+TEST_F(Volleys, BombPathsFallStraightDownToBelowTheSea) {
+    const Spel::AttackType& low = Spel::PlayerBomb[Drop(Aeroplane(200, 685, 10))];
+    EXPECT_EQ(std::tuple(low.MaxIndex, low.CoX[1], low.CoY[1]), std::tuple(1, 264, 745));
+    Time::Delay(500);
+    const Spel::AttackType& high = Spel::PlayerBomb[Drop(Aeroplane(200, 50, 10))];
+    EXPECT_EQ(std::tuple(high.MaxIndex, high.CoY[1], high.CoX[44], high.CoY[44]),
+              std::tuple(44, 110, 264, 755));
+    Time::Delay(500);
     EXPECT_EQ(Spel::PlayerBomb[Drop(Aeroplane(200, 50, -10))].CoX[1], 234);
 }
 
