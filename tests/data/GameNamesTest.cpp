@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <fstream>
 #include <regex>
-#include <set>
 #include <sstream>
 #include <string>
 
@@ -49,13 +48,6 @@ TEST(GameNames, EveryFileTheGameCodeNamesIsGenerated) {
     }
     for (const Named& named : names) {
         EXPECT_NE(datagen::Find(named.name), nullptr) << named.name << " named at " << named.where;
-    }
-}
-
-TEST(GameNames, NoTwoManifestEntriesShareAFile) {
-    std::set<std::string> paths;
-    for (const datagen::Entry& entry : datagen::Manifest()) {
-        EXPECT_TRUE(paths.insert(datagen::DiskPath(entry.name)).second) << entry.name;
     }
 }
 
