@@ -193,7 +193,7 @@ void WinScreen(cairo_t* cr) {
 
     Headline(cr, "VICTORY!", {500, 150}, 110);
     Caption(cr, "The Leviathan is down. The Salt Coast is free!", {500, 214}, 26);
-    ParchmentPanel(cr, 340, 248, 360, 62);
+    ParchmentPanel(cr, 380, 248, 240, 58);
     RoundedRect(cr, 290, 374, 420, 240, 18);
     SetVertical(cr, 374, 614, {{0, Hex(0x2B4D78)}, {1, colour::DeepNavy}});
     FillInk(cr, 4, colour::DarkBrass);
