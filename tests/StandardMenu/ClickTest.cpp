@@ -39,15 +39,6 @@ class Clicks : public ::testing::Test {
     const ButtonRc b_ = Box(400, 200);
 };
 
-TEST_F(Clicks, AreRecordedOnlyFromTheFirstButtonTestOn) {
-    ClickIn(10, 150, 230);
-    Pass(50);
-    EXPECT_FALSE(ButtonSelected(a_));
-    ClickIn(10, 150, 230);
-    Pass(50);
-    EXPECT_TRUE(ButtonSelected(a_));
-}
-
 TEST_F(Clicks, TheNewestPendingClickWinsAndIsTakenOnce) {
     EXPECT_FALSE(ButtonSelected(a_));
     ClickIn(10, 150, 230);
