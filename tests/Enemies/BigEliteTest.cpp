@@ -35,13 +35,6 @@ TEST_F(BigEnemies, PatternBAtEasyDescendsOnePixelPerFrameUntilTheLeftHalfThenCli
     }
 }
 
-TEST_F(BigEnemies, PatternAClimbsOnTheRightHalf) {
-    Start(1);
-    const std::int32_t y = enemy.Big.CoY[2];
-    Step();
-    EXPECT_EQ(enemy.Big.CoY[2], y - 1);
-}
-
 TEST_F(BigEnemies, StartAtTheRightEdgeAtLeastThirtyFourPixelsApart) {
     for (std::int32_t seed = 0; seed < 300; ++seed) {
         Time::testing::SetRandomState(seed * 31);
@@ -162,20 +155,6 @@ TEST_F(EliteEnemies, AtTheSameHeightAsThePlayerAnEliteMovesDown) {
     player.CoY = 400;
     Step();
     EXPECT_EQ(enemy.Elite.CoY[1], 403);
-}
-
-TEST_F(EliteEnemies, TheHomingStepShrinksWithThePlayerFurtherRight) {
-    Start();
-    FlyInto(750);
-    enemy.Elite.CoY[1] = 100;
-    enemy.Elite.CoY[2] = 600;
-    player.CoY = 400;
-    player.CoX = 400;
-    Step();
-    EXPECT_EQ(enemy.Elite.CoY[1], 102);
-    player.CoX = 600;
-    Step();
-    EXPECT_EQ(enemy.Elite.CoY[1], 103);
 }
 
 TEST_F(EliteEnemies, KeepTheirHeightWhileCloseTogetherOrOncePastThePlayer) {

@@ -204,20 +204,6 @@ TEST_F(BossHits, AtMediumItDiesOnTheTwentiethBodyHit) {
     EXPECT_EQ(enemy.Boss.HitCounter, 20);
 }
 
-TEST_F(BossHits, ItTakesTenHitsOnEasyAndThirtyOnHard) {
-    for (const std::int32_t d : {1, 3}) {
-        Difficulty = d;
-        enemy.Boss.HitCounter = 0;
-        enemy.Boss.Move = true;
-        int hits = 0;
-        while (enemy.Boss.Move && hits < 100) {
-            Shoot(850, 320, false);
-            ++hits;
-        }
-        EXPECT_EQ(hits, 10 * d);
-    }
-}
-
 TEST_F(BossHits, AHitOnTheExplodingAirshipCountsAsAKillingHitAgain) {
     enemy.Boss.HitCounter = 10;
     enemy.Boss.Move = false;

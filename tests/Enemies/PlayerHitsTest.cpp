@@ -152,17 +152,5 @@ TEST_F(PlayerHits, InABombWindowTheLaserDoesNotStrikeButTheBombDoes) {
     EXPECT_TRUE(player.Crash);
 }
 
-TEST_F(PlayerHits, TheShieldWidensTheAirshipsBodyByTenPixels) {
-    BossAt(832, 300);
-    player.CoY = 300;
-    player.CoX = 832 - 90;
-    enemy.Boss.SHIELD = false;
-    Test();
-    EXPECT_FALSE(player.Crash);
-    enemy.Boss.SHIELD = true;
-    Test();
-    EXPECT_TRUE(player.Crash);
-}
-
 }  // namespace
 }  // namespace enemytest

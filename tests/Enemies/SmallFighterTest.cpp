@@ -151,13 +151,5 @@ TEST_F(SmallFighters, TheWaveEndsWhenFighterOneReachesTheLeftEdgeEvenIfShotDown)
     }
 }
 
-TEST_F(SmallFighters, ABulletThatStruckThePlayerIsParkedWhileTheWaveRuns) {
-    StartSmallWave();
-    enemy.Small.BulletHit[2] = true;
-    Delete();
-    EXPECT_EQ(enemy.Small.BulletCoX[2], 2000);
-    EXPECT_EQ(enemy.Small.BulletCoY[2], 2000);
-}
-
 }  // namespace
 }  // namespace enemytest
