@@ -112,11 +112,20 @@ class EliteEnemies : public EnemyFixture {
         EnemyEliteDelete(enemy.Elite, LevelTime(), explosions.EliteExplosion);
         Wait(1);
     }
-    // Flies the wave until elite 1 is left of x 750.
+    // Flies the wave until elite 1 is at or left of x.
     void FlyInto(std::int32_t x) {
         while (enemy.Elite.CoX[1] > x) {
             Step();
         }
+    }
+    // Both elites left of x 750 at the heights given, the aeroplane at (200, py).
+    void HomingRange(std::int32_t y1, std::int32_t y2, std::int32_t py) {
+        player.CoX = 200;
+        Start();
+        FlyInto(750);
+        enemy.Elite.CoY[1] = y1;
+        enemy.Elite.CoY[2] = y2;
+        player.CoY = py;
     }
 };
 
@@ -133,12 +142,7 @@ TEST_F(EliteEnemies, StartAtTheRightEdgeAtLeastThirtySevenPixelsApart) {
 }
 
 TEST_F(EliteEnemies, HomeInThreePixelsPerFrameWithThePlayerAtX200) {
-    player.CoX = 200;
-    Start();
-    FlyInto(750);
-    enemy.Elite.CoY[1] = 100;
-    enemy.Elite.CoY[2] = 600;
-    player.CoY = 400;
+    HomingRange(100, 600, 400);
     const std::int32_t x = enemy.Elite.CoX[1];
     Step();
     EXPECT_EQ(enemy.Elite.CoY[1], 103);
@@ -147,23 +151,13 @@ TEST_F(EliteEnemies, HomeInThreePixelsPerFrameWithThePlayerAtX200) {
 }
 
 TEST_F(EliteEnemies, AtTheSameHeightAsThePlayerAnEliteMovesDown) {
-    player.CoX = 200;
-    Start();
-    FlyInto(750);
-    enemy.Elite.CoY[1] = 400;
-    enemy.Elite.CoY[2] = 100;
-    player.CoY = 400;
+    HomingRange(400, 100, 400);
     Step();
     EXPECT_EQ(enemy.Elite.CoY[1], 403);
 }
 
 TEST_F(EliteEnemies, KeepTheirHeightWhileCloseTogetherOrOncePastThePlayer) {
-    player.CoX = 200;
-    player.CoY = 400;
-    Start();
-    FlyInto(750);
-    enemy.Elite.CoY[1] = 100;
-    enemy.Elite.CoY[2] = 130;
+    HomingRange(100, 130, 400);
     Step();
     EXPECT_EQ(enemy.Elite.CoY[1], 100);
     EXPECT_EQ(enemy.Elite.CoY[2], 130);
