@@ -244,16 +244,15 @@ void FreeWindow() {
 void WinMain() {
     tWindowThread = true;
     SDL_Window* window = Init();
-    if (window == nullptr) {
-        SetState(STATE_ERROR);
-        return;
+    if (window != nullptr) {
+        SetState(STATE_ACTIVE);
+        RunEventLoop(window);
+        FreeWindow();
+        SDL_DestroyWindow(window);
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
     }
-    SetState(STATE_ACTIVE);
-    RunEventLoop(window);
-    FreeWindow();
-    SDL_DestroyWindow(window);
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
-    SetState(STATE_DEAD);
+    SDL_TLSCleanup();  // SDL keeps per-thread data (its error text) for threads it did not start as well
+    SetState(window != nullptr ? STATE_DEAD : STATE_ERROR);
 }
 
 // Sound fix: closing the window from its title bar ends the program (the design ran on invisibly). Every
