@@ -1,8 +1,10 @@
 // The boss airship of level 5: entry, bobbing, the attack windows, the homing bomb, the explosion and
 // the win.
 #include <algorithm>
+#include <utility>
 
 #include "EnemyFixture.h"
+#include "WimdowsTesting.h"
 
 namespace enemytest {
 namespace {
@@ -108,6 +110,27 @@ TEST_F(Boss, MakesTheFourthWindowItsFirstBombWindow) {
         << "the bomb flag of the last window still stood when the laser was tested";
     Frame();
     EXPECT_TRUE(enemy.Boss.LASER) << "the fifth window is a laser window again";
+}
+
+// Drawn on a cleared back buffer: the laser line reaches the left edge, the shield line stands in front.
+TEST_F(Boss, TheLaserCrossesTheWholeWindowAndTheShieldShowsOnlyBetweenWindows) {
+    constexpr std::uint32_t kLaser = 0xB0;
+    constexpr std::uint32_t kShield = 0xB00000;
+    auto drawn = [this] {
+        Wimdows::ClearScreen();
+        Draw();
+        const std::int32_t x = enemy.Boss.CoX;
+        const std::int32_t y = enemy.Boss.CoY;
+        return std::pair{Wimdows::testing::BackPixel(2, y + 26) == kLaser,
+                         Wimdows::testing::BackPixel(x - 10, y + 25) == kShield};
+    };
+    Enter();
+    RunUntil(1152);
+    EXPECT_EQ(drawn(), std::pair(true, false)) << "first window: laser, no shield";
+    RunUntil(1500);
+    EXPECT_EQ(drawn(), std::pair(false, true)) << "between windows: shield, no laser";
+    RunUntil(2952);
+    EXPECT_EQ(drawn(), std::pair(false, false)) << "bomb window: neither";
 }
 
 TEST_F(Boss, ALateFrameStillClosesTheWindowAndTheNextOpensSixSecondsAfterIt) {
