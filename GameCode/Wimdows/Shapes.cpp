@@ -156,6 +156,19 @@ void DrawEllipse(SDL_Surface* surface, const EllipseBox& box, Uint32 pixel, bool
     }
 }
 
+// Draws a shape of the box with both corners given, in either order, while a window is open; shows the box
+// at once when unbuffered.
+template <class Draw>
+void UpdateDC(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1, Draw draw) {
+    Module& m = M();
+    std::lock_guard lock(m.drawMutex);
+    if (m.back) {
+        const SDL_Rect box = BoxOf(x0, y0, x1, y1);
+        draw(m.back.get(), box);
+        ShowIfUnbuffered(box);
+    }
+}
+
 }  // namespace
 
 void ClearScreen() {
@@ -171,36 +184,25 @@ void ClearScreen() {
 
 void Rectangle(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1, std::uint32_t color,
                bool fill) {
-    Module& m = M();
-    std::lock_guard lock(m.drawMutex);
-    if (!m.back) {
-        return;
-    }
-    const SDL_Rect box = BoxOf(x0, y0, x1, y1);
-    const Uint32 pixel = ToPixel(color);
-    if (fill) {
-        SDL_FillRect(m.back.get(), &box, pixel);
-    } else {
-        const SDL_Rect sides[] = {{box.x, box.y, box.w, 1},
-                                  {box.x, box.y + box.h - 1, box.w, 1},
-                                  {box.x, box.y, 1, box.h},
-                                  {box.x + box.w - 1, box.y, 1, box.h}};
-        SDL_FillRects(m.back.get(), sides, 4, pixel);
-    }
-    ShowIfUnbuffered(box);
+    UpdateDC(x0, y0, x1, y1, [&](SDL_Surface* back, const SDL_Rect& box) {
+        if (fill) {
+            SDL_FillRect(back, &box, ToPixel(color));
+        } else {
+            const SDL_Rect sides[] = {{box.x, box.y, box.w, 1},
+                                      {box.x, box.y + box.h - 1, box.w, 1},
+                                      {box.x, box.y, 1, box.h},
+                                      {box.x + box.w - 1, box.y, 1, box.h}};
+            SDL_FillRects(back, sides, 4, ToPixel(color));
+        }
+    });
 }
 
 void Ellipse(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1, std::uint32_t color,
              bool fill) {
-    Module& m = M();
-    std::lock_guard lock(m.drawMutex);
-    if (!m.back) {
-        return;
-    }
-    const SDL_Rect box = BoxOf(x0, y0, x1, y1);
-    DrawEllipse(m.back.get(), EllipseBox{box.x, box.y, box.x + box.w - 1, box.y + box.h - 1}, ToPixel(color),
-                fill);
-    ShowIfUnbuffered(box);
+    UpdateDC(x0, y0, x1, y1, [&](SDL_Surface* back, const SDL_Rect& box) {
+        DrawEllipse(back, EllipseBox{box.x, box.y, box.x + box.w - 1, box.y + box.h - 1}, ToPixel(color),
+                    fill);
+    });
 }
 
 void Disc(std::int32_t x0, std::int32_t y0, std::uint32_t radius, std::uint32_t color) {

@@ -1,5 +1,5 @@
-// The real window on an X server of its own (Xvfb): its client size, and a screenshot of it that equals
-// the frame the layer presented.
+// The real window on an X server of its own (Xvfb): its client size, a screenshot of it that equals the
+// frame the layer presented, and its close button.
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/prctl.h>
@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <memory>
 
+#include "Time.h"
+#include "TitleBarClose.h"
 #include "WimdowsFixture.h"
 
 namespace {
@@ -117,6 +119,22 @@ TEST(RealWindow, HasTheClientAreaAskedForAndShowsThePresentedFrame) {
     EXPECT_EQ(differing, 0u);
 
     KillWindow();
+    EXPECT_EQ(State(), STATE_DEAD);
+}
+
+TEST(RealWindow, TheCloseButtonEndsTheNextWait) {
+    Xvfb server;
+    ASSERT_FALSE(server.Display().empty()) << "Xvfb did not start";
+    setenv("DISPLAY", server.Display().c_str(), 1);
+    unsetenv("SDL_VIDEODRIVER");
+    Window("Game", 1000, 750);
+    ASSERT_TRUE(PressCloseButton(server.Display().c_str(), wt::NativeWindowId()));
+    const auto waitUntilClosed = [] {
+        for (int hundredth = 0; hundredth < 500; ++hundredth) {
+            Time::Delay(10);
+        }
+    };
+    EXPECT_THROW(waitUntilClosed(), WindowClosed);
     EXPECT_EQ(State(), STATE_DEAD);
 }
 
