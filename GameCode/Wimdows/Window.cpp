@@ -89,6 +89,21 @@ void ChooseRealDisplays() {
     SDL_SetHint(SDL_HINT_VIDEODRIVER, drivers.empty() ? "none" : drivers.c_str());
 }
 
+// An X server may drop a connection opened right after another one closed (Xvfb does, now and then, when a
+// window is opened again): try a few times, a little later each time, before giving up.
+bool InitVideo() {
+    constexpr int kAttempts = 4;
+    for (int attempt = 1;; ++attempt) {
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) {
+            return true;
+        }
+        if (attempt == kAttempts) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10 << attempt));
+    }
+}
+
 // Presents the part of the front buffer that changed since the last present.
 void Present(SDL_Window* window) {
     Module& m = M();
@@ -130,7 +145,7 @@ SDL_Window* Init() {
     // The layer captures the mouse itself while a button is held.
     SDL_SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "0");
     ChooseRealDisplays();
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    if (!InitVideo()) {
         m.failure = SDL_GetError();
         return nullptr;
     }
