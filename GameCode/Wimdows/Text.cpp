@@ -39,6 +39,22 @@ SDL_Color ColorOf(std::uint32_t color) {
                      static_cast<Uint8>((color >> 16) & 0xFFu), 255};
 }
 
+// The text rendered once and kept; a frame redraws its labels with a single blit each. The cache starts
+// afresh when it has grown past what a few screens need.
+SDL_Surface* Rendered(TTF_Font* font, std::uint32_t color, const char* text) {
+    constexpr std::size_t kMaxTexts = 256;
+    auto& rendered = M().rendered;
+    if (rendered.size() >= kMaxTexts) {
+        rendered.clear();
+    }
+    SurfacePtr& glyphs = rendered[{font, color, text}];
+    if (!glyphs) {
+        // Blended glyphs carry their own alpha: only the letters are drawn, the picture shows between them.
+        glyphs.reset(TTF_RenderUTF8_Blended(font, text, ColorOf(color)));
+    }
+    return glyphs.get();
+}
+
 }  // namespace
 
 namespace detail {
@@ -81,13 +97,12 @@ void Text(const char* text, std::int32_t x, std::int32_t y) {
     if (!m.back || font == nullptr || text == nullptr || *text == '\0') {
         return;
     }
-    // Blended glyphs carry their own alpha: only the letters are drawn, the picture shows between them.
-    const SurfacePtr glyphs(TTF_RenderUTF8_Blended(font, text, ColorOf(m.font.color)));
-    if (!glyphs) {
+    SDL_Surface* glyphs = Rendered(font, m.font.color, text);
+    if (glyphs == nullptr) {
         return;
     }
     SDL_Rect target{Far(x), Far(y), glyphs->w, glyphs->h};
-    SDL_BlitSurface(glyphs.get(), nullptr, m.back.get(), &target);
+    SDL_BlitSurface(glyphs, nullptr, m.back.get(), &target);
     ShowIfUnbuffered(target);
 }
 

@@ -122,6 +122,8 @@ struct Module {
     FontStruct font;
     std::array<TTF_Font*, 6> fonts{};
     bool fontsOpened = false;
+    // Rendered texts by (font, colour, text): the dashboard draws the same labels every frame.
+    std::map<std::tuple<TTF_Font*, std::uint32_t, std::string>, SurfacePtr> rendered;
 };
 
 // The one instance; never destroyed, so a window thread still running at exit finds it intact.
