@@ -15,7 +15,8 @@ void EnemyDraw(std::int32_t TimeDifference, TimeRecord& BeginTime, EnemyType& En
                ExplosionType& Explosions, bool& WIN);
 void EnemyDelete(std::int32_t TimeDifference, EnemyType& Enemy, ExplosionType& Explosions);
 
-// ---- The kinds ---------------------------------------------------------------------------------------------
+// ---- The kinds
+// ---------------------------------------------------------------------------------------------
 
 void EnemySmallDraw(std::int32_t TimeDifference, TimeRecord BeginTime, EnemySmallType& Small);
 void EnemySmallDelete(std::int32_t TimeDifference, EnemySmallType& Small, TimeRecord& SmallExplosion);
@@ -31,7 +32,8 @@ void EnemyBoatDelete(std::int32_t TimeDifference, BoatType& Boat, TimeRecord& Bo
 void FriendlyBoatDraw(std::int32_t TimeDifference, FriendType& Allied, const BoatType& Boat);
 void FriendlyBoatDelete(std::int32_t TimeDifference, FriendType& Allied);
 
-// ---- Hits and kills ----------------------------------------------------------------------------------------
+// ---- Hits and kills
+// ----------------------------------------------------------------------------------------
 
 void KillSmallEnemy(std::int32_t EnemyCounter, const Coordinates& SmallCoX, const Coordinates& SmallCoY,
                     Flags& Move, TimeRecord& SmallExplosion, std::int32_t BulletCounter);
@@ -39,8 +41,8 @@ void KillBigEnemy(const Coordinates& BigCoX, const Coordinates& BigCoY, Flags& M
                   std::int32_t BulletCounter);
 void KillEliteEnemy(const Coordinates& EliteCoX, const Coordinates& EliteCoY, Flags& Move,
                     TimeRecord& EliteExplosion, std::int32_t BulletCounter);
-void KillBoatEnemy(std::int32_t EnemyCounter, const Coordinates& BoatCoX, const Coordinates& BoatCoY, Flags& Move,
-                   TimeRecord& BoatExplosion, std::int32_t BombCounter);
+void KillBoatEnemy(std::int32_t EnemyCounter, const Coordinates& BoatCoX, const Coordinates& BoatCoY,
+                   Flags& Move, TimeRecord& BoatExplosion, std::int32_t BombCounter);
 void KillBoss(std::int32_t& HitCounter, std::int32_t BossCoX, std::int32_t BossCoY, bool& Move, bool SHIELD,
               TimeRecord& BossExplosion, std::int32_t BulletCounter);
 void KillPlayer(PlayerType& Player, EnemyType& Enemy, TimeRecord& HitTime, bool SHIELD);

@@ -13,7 +13,7 @@ template <typename T, int First, int Last>
 class IndexedArray {
     static_assert(First <= Last);
 
-public:
+  public:
     static constexpr int first = First;
     static constexpr int last = Last;
 
@@ -23,7 +23,7 @@ public:
     void Fill(const T& value) { items_.fill(value); }
     bool operator==(const IndexedArray&) const = default;
 
-private:
+  private:
     static std::size_t Offset(int i) {
         if (i < First || i > Last) {
             std::fprintf(stderr, "index %d outside %d..%d\n", i, First, Last);

@@ -60,13 +60,17 @@ void VirtualClock::Schedule(Instant when, std::function<void()> action) {
     actions_.emplace(std::make_pair(when, sequence_++), std::move(action));
 }
 
-ClockSource& Clock() { return *gSource.load(std::memory_order_acquire); }
+ClockSource& Clock() {
+    return *gSource.load(std::memory_order_acquire);
+}
 
 void UseClockSource(ClockSource* source) {
     gSource.store(source != nullptr ? source : &gRealClock, std::memory_order_release);
 }
 
-void SetWaitHook(std::function<void()> hook) { gWaitHook = std::move(hook); }
+void SetWaitHook(std::function<void()> hook) {
+    gWaitHook = std::move(hook);
+}
 
 void Delay(std::uint32_t milliseconds) {
     ClockSource& clock = Clock();

@@ -29,8 +29,12 @@ std::int32_t RandomNr(std::int32_t a, std::int32_t b) {
 
 namespace testing {
 
-std::int32_t RandomState() { return gRnd; }
-void SetRandomState(std::int32_t value) { gRnd = value; }
+std::int32_t RandomState() {
+    return gRnd;
+}
+void SetRandomState(std::int32_t value) {
+    gRnd = value;
+}
 
 }  // namespace testing
 

@@ -46,7 +46,7 @@ void WaitNextHundredth();
 using Instant = std::chrono::nanoseconds;
 
 class ClockSource {
-public:
+  public:
     virtual ~ClockSource() = default;
     virtual Instant Now() = 0;
     // Returns once Now() >= when.
@@ -56,7 +56,7 @@ public:
 // The wall clock. Waits sleep until shortly before their moment and spin only the last fraction of a
 // millisecond, so a paced frame starts on time without burning a core.
 class RealClock final : public ClockSource {
-public:
+  public:
     Instant Now() override;
     void WaitUntil(Instant when) override;
 };
@@ -65,7 +65,7 @@ public:
 // forward. Scheduled actions (scripted input) run, in time order, when the clock passes their moment;
 // the clock reads their moment while they run.
 class VirtualClock final : public ClockSource {
-public:
+  public:
     explicit VirtualClock(Instant start = DefaultStart());
     Instant Now() override { return now_; }
     void WaitUntil(Instant when) override;
@@ -78,7 +78,7 @@ public:
     // 12:00:00.00 UTC on a fixed day: a reading at the very start of an hour.
     static Instant DefaultStart();
 
-private:
+  private:
     Instant now_;
     std::uint64_t sequence_ = 0;  // keeps actions of the same moment in the order they were scheduled
     std::multimap<std::pair<Instant, std::uint64_t>, std::function<void()>> actions_;

@@ -5,8 +5,8 @@
 
 namespace {
 
-Time::DateTime Reading(std::uint32_t hour, std::uint32_t minute, std::uint32_t second, std::uint32_t fractions,
-                       std::uint32_t day = 1) {
+Time::DateTime Reading(std::uint32_t hour, std::uint32_t minute, std::uint32_t second,
+                       std::uint32_t fractions, std::uint32_t day = 1) {
     Time::DateTime t;
     t.year = 2026;
     t.month = 3;

@@ -6,7 +6,7 @@
 namespace testsupport {
 
 class VirtualTime {
-public:
+  public:
     explicit VirtualTime(Time::Instant start = Time::VirtualClock::DefaultStart()) : clock_(start) {
         Time::UseClockSource(&clock_);
     }
@@ -19,11 +19,13 @@ public:
 
     Time::VirtualClock& clock() { return clock_; }
     // Moment `hundredths` after the clock's start.
-    Time::Instant At(long long hundredths) const { return start_ + std::chrono::milliseconds(hundredths * 10); }
+    Time::Instant At(long long hundredths) const {
+        return start_ + std::chrono::milliseconds(hundredths * 10);
+    }
     // Hundredths since the clock's start.
     long long Elapsed() { return (clock_.Now() - start_) / std::chrono::milliseconds(10); }
 
-private:
+  private:
     Time::VirtualClock clock_;
     Time::Instant start_ = clock_.Now();
 };
