@@ -71,6 +71,9 @@ void EnemyBoatDelete(std::int32_t TimeDifference, BoatType& Boat, TimeRecord& Bo
     }
     if (Boat.CoX[n] <= 0) {
         Boat.Counter[7] = 0;
+        // Deliberate change: a shorter next wave would leave this wave's last boats just off the left
+        // edge, unseen but still bombable for points; the whole line leaves play instead.
+        enemies::Park(Boat.CoX, Boat.CoY, 1, n);
     }
 }
 

@@ -96,6 +96,28 @@ TEST_F(Boats, ABombedBoatStandsStillWhileItExplodesThenSailsOnUnseen) {
     EXPECT_EQ(enemy.Boat.CoX[1], 1100 - 1) << "the next wave follows at once";
 }
 
+TEST_F(Boats, ABoatThatLeftTheScreenCannotBeBombedForPointsInALaterWave) {
+    WaitUntil(200);
+    BoatFrame();
+    const std::int32_t n = enemy.Boat.Counter[8];
+    const std::int32_t lastY = enemy.Boat.CoY[n];
+    // Sail the whole line off the left edge: the wave ends with its last boat at x <= 0.
+    for (std::int32_t i = 1; i <= n; ++i) {
+        enemy.Boat.CoX[i] -= enemy.Boat.CoX[n] - 1;
+    }
+    BoatFrame();
+    ASSERT_EQ(enemy.Boat.Counter[7], 0);
+    for (std::int32_t i = 1; i <= n; ++i) {
+        EXPECT_EQ(enemy.Boat.CoX[i], -2000) << "boat " << i;
+        EXPECT_EQ(enemy.Boat.CoY[i], -1500) << "boat " << i;
+    }
+    // A bomb falling at the left edge, where the last boat was, hits nothing.
+    Bomb(1, 10, lastY + 10);
+    KillBoatEnemy(20, enemy.Boat.CoX, enemy.Boat.CoY, enemy.Boat.Move, explosions.BoatExplosion, 1);
+    EXPECT_TRUE(PlayerBomb[1].Draw);
+    EXPECT_EQ(Score, 0);
+}
+
 TEST_F(Boats, TheFriendlyShipSailsFromItsStartTimeAndCrossesAgainAndAgain) {
     while (LevelTime() < enemy.Allied.Time) {
         ShipFrame();
