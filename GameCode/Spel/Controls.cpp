@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "Enemies.h"
+#include "EnemyParts.h"
 #include "Music.h"
 #include "Play.h"
 #include "Spel.h"
@@ -18,10 +19,6 @@ namespace {
 using Game::Screen;
 using Time::GetClock;
 using Time::TimeDeltaHundreds;
-
-// Where enemies wait before their first wave: out of reach of every volley and of the aeroplane.
-constexpr std::int32_t kParkX = -2000;
-constexpr std::int32_t kParkY = -1500;
 
 testing::PlayObserver gObserver;
 PlayType* gRunning = nullptr;
@@ -50,9 +47,9 @@ void CreateSkillButtons() {
                                                        "Bitmaps\\hardMono.bmp");
 }
 
+// Enemies wait out of play before their first wave.
 void ParkAll(Coordinates& CoX, Coordinates& CoY) {
-    CoX.Fill(kParkX);
-    CoY.Fill(kParkY);
+    enemies::Park(CoX, CoY, Coordinates::first, Coordinates::last);
 }
 
 void SetStartValues(PlayType& play) {
@@ -92,8 +89,8 @@ void SetStartValues(PlayType& play) {
     enemy.Allied.CoY = 637;
 
     EnemyBossType& boss = enemy.Boss;
-    boss.CoX = kParkX;
-    boss.CoY = kParkY;
+    boss.CoX = enemies::kParkedX;
+    boss.CoY = enemies::kParkedY;
     boss.Counter = 0;
     boss.LaserCounter = 0;
     boss.ShieldCounter = 0;
