@@ -1,5 +1,8 @@
 // Keyboard and mouse: the key table, the key queue, the mouse record, and the one path that every input
 // event takes, whether the window thread received it or a script delivers it.
+#include <mutex>
+#include <utility>
+
 #include "WimdowsState.h"
 
 namespace Wimdows {
@@ -77,6 +80,17 @@ void Capture(bool on) {
     }
 }
 
+// Set from the main thread, called from the window thread.
+std::mutex gObserverMutex;
+InputObserver gObserver;
+
+void Observe(const InputEvent& event) {
+    std::lock_guard lock(gObserverMutex);
+    if (gObserver) {
+        gObserver(event);
+    }
+}
+
 void AddKey(std::uint32_t k) {
     std::lock_guard lock(M().blockMutex);
     M().keybuf.push_back(k);
@@ -146,6 +160,7 @@ void Deliver(const InputEvent& event) {
     if (m.window.state.load() != STATE_ACTIVE) {
         return;
     }
+    Observe(event);
     // Positions are words of the message: one pixel left of or above the window reads 65535.
     const std::int32_t x = event.x & 0xFFFF;
     const std::int32_t y = event.y & 0xFFFF;
@@ -195,6 +210,11 @@ void Deliver(const InputEvent& event) {
 
 void Schedule(Time::VirtualClock& clock, Time::Instant when, const InputEvent& event) {
     clock.Schedule(when, [event] { Deliver(event); });
+}
+
+void SetInputObserver(InputObserver observer) {
+    std::lock_guard lock(gObserverMutex);
+    gObserver = std::move(observer);
 }
 
 bool KeyDown(std::uint32_t k) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "Time.h"
 
@@ -51,6 +52,10 @@ struct InputEvent {
 };
 void Deliver(const InputEvent& event);
 void Schedule(Time::VirtualClock& clock, Time::Instant when, const InputEvent& event);
+// Sees every event that reaches an open window, before it takes effect, on the thread that delivers it (the
+// window thread for real input): a recorder of plays. It must not call SetInputObserver; nullptr removes it.
+using InputObserver = std::function<void(const InputEvent& event)>;
+void SetInputObserver(InputObserver observer);
 
 // ---- Bitmaps and the back buffer -----------------------------------------------------------------------
 

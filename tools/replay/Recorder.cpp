@@ -1,0 +1,30 @@
+#include "Recorder.h"
+
+#include <chrono>
+
+namespace replay {
+
+Recorder::Recorder(Time::Instant start) : start_(start) {
+    Wimdows::SetInputObserver([this](const Wimdows::InputEvent& event) {
+        const std::int64_t ms = SinceStart();
+        std::lock_guard lock(mutex_);
+        recording_.events.push_back({ms, event});
+    });
+}
+
+Recorder::~Recorder() {
+    Wimdows::SetInputObserver(nullptr);
+}
+
+Recording Recorder::Finish() {
+    Wimdows::SetInputObserver(nullptr);
+    std::lock_guard lock(mutex_);
+    recording_.endMs = SinceStart();
+    return recording_;
+}
+
+std::int64_t Recorder::SinceStart() const {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(Time::Clock().Now() - start_).count();
+}
+
+}  // namespace replay

@@ -1,0 +1,123 @@
+#include "Replay.h"
+
+#include "AutoPlayer.h"
+#include "Recorder.h"
+#include "TimeTesting.h"
+
+namespace replay {
+
+namespace {
+
+using Game::Screen;
+using std::chrono::milliseconds;
+
+constexpr milliseconds kGrace{1000};
+constexpr std::chrono::minutes kLongestAutoPlay{60};
+
+// The virtual clock in use for the life of a run, with the random source at its start.
+class VirtualRun {
+  public:
+    VirtualRun() {
+        Time::UseClockSource(&clock_);
+        Time::testing::SetRandomState(0);
+    }
+    ~VirtualRun() {
+        Time::UseClockSource(nullptr);
+        Time::SetWaitHook(nullptr);
+    }
+    VirtualRun(const VirtualRun&) = delete;
+    VirtualRun& operator=(const VirtualRun&) = delete;
+    Time::VirtualClock& clock() { return clock_; }
+
+  private:
+    Headless headless_;
+    Time::VirtualClock clock_;
+};
+
+class HashWatcher final : public Watcher {
+  public:
+    explicit HashWatcher(FrameHashes& hashes) : hashes_(hashes) {}
+    void Screen(Game::Screen) override { hashes_.Add(); }
+    void Presented(Spel::PlayType&) override { hashes_.Add(); }
+
+  private:
+    FrameHashes& hashes_;
+};
+
+// Answers every frame with the automatic player's keys and every menu and end screen with a click, a
+// moment later: input arrives while the game waits, as a real player's does.
+class AutoDriver final : public Watcher {
+  public:
+    explicit AutoDriver(Time::VirtualClock& clock) : clock_(clock) {}
+
+    void Screen(Game::Screen next) override {
+        if (inPlay_) {
+            Send(player_.ReleaseAll(), milliseconds(1));
+        }
+        inPlay_ = next == Screen::Play;
+        switch (next) {
+            case Screen::MainMenu:
+            case Screen::MenuWithMusic:
+                Send(Click(480, won_ ? 690 : 330), kGrace);  // Exit after the win, Start before
+                break;
+            case Screen::GameOver:
+                Send(autoplay::AutoPlayer::ClickRetry(), kGrace);
+                break;
+            case Screen::Win:
+                won_ = true;
+                Send(autoplay::AutoPlayer::ClickMenuOnWin(), kGrace);
+                break;
+            default:
+                break;
+        }
+    }
+
+    void Presented(Spel::PlayType& play) override { Send(player_.Step(play), milliseconds(1)); }
+
+  private:
+    static autoplay::Events Click(std::int32_t x, std::int32_t y) {
+        using Kind = Wimdows::InputEvent::Kind;
+        return {{Kind::MouseMove, 0, x, y}, {Kind::LeftDown, 0, x, y}, {Kind::LeftUp, 0, x, y}};
+    }
+
+    void Send(const autoplay::Events& events, milliseconds after) {
+        for (const Wimdows::InputEvent& event : events) {
+            Wimdows::Schedule(clock_, clock_.Now() + after, event);
+        }
+    }
+
+    Time::VirtualClock& clock_;
+    autoplay::AutoPlayer player_;
+    bool inPlay_ = false;
+    bool won_ = false;
+};
+
+}  // namespace
+
+Outcome Play(const Recording& recording, std::int64_t sampleEvery, std::int64_t stride,
+             std::ostream* perFrame) {
+    VirtualRun run;
+    const Time::Instant start = run.clock().Now();
+    for (const TimedInput& input : recording.events) {
+        Wimdows::Schedule(run.clock(), start + milliseconds(input.ms), input.event);
+    }
+    const std::int64_t end =
+        recording.endMs.value_or(recording.events.empty() ? 0 : recording.events.back().ms);
+    FrameHashes hashes(sampleEvery, stride, perFrame);
+    HashWatcher watcher(hashes);
+    Outcome outcome;
+    outcome.summary = RunScreens(run.clock(), watcher, start + milliseconds(end) + kGrace);
+    outcome.samples = hashes.Samples();
+    return outcome;
+}
+
+AutoPlayRun RecordAutoPlay() {
+    VirtualRun run;
+    const Time::Instant start = run.clock().Now();
+    Recorder recorder(start);
+    AutoDriver driver(run.clock());
+    const Summary summary = RunScreens(run.clock(), driver, start + kLongestAutoPlay);
+    return {recorder.Finish(), summary};
+}
+
+}  // namespace replay

@@ -1,0 +1,33 @@
+// Plays a recording back headless on the virtual clock through the program's screens, and makes the
+// recording of the automatic player's whole game.
+#pragma once
+
+#include <iosfwd>
+
+#include "FrameHashes.h"
+#include "Recording.h"
+#include "ScreenRun.h"
+
+namespace replay {
+
+struct Outcome {
+    Summary summary;
+    std::vector<FrameHashes::Sample> samples;  // the frame-hash chain every `sampleEvery` frames
+};
+
+// The clock starts at VirtualClock::DefaultStart with the random source at 0; every event is delivered at
+// its moment after that start. A frame is every presented frame of a play and the picture every screen
+// leaves behind; every `stride`-th of them is hashed. The run ends with the program, or a second after the
+// recording's end.
+Outcome Play(const Recording& recording, std::int64_t sampleEvery, std::int64_t stride,
+             std::ostream* perFrame = nullptr);
+
+// The automatic player's game: Start in the main menu, every level played to its end with a retry after
+// every crash, the win, the menu button, Exit.
+struct AutoPlayRun {
+    Recording recording;
+    Summary summary;  // of the run that was recorded
+};
+AutoPlayRun RecordAutoPlay();
+
+}  // namespace replay

@@ -1,0 +1,156 @@
+// saltwing-replay: records the input of a real game, plays a recording back headless on the virtual clock,
+// and makes the automatic player's recording of a whole game.
+//
+//   saltwing-replay record <recording>
+//   saltwing-replay play <recording> [--hashes <per-frame file>] [--samples <file>] [--every <frames>]
+//                        [--stride <frames>]
+//   saltwing-replay auto <recording> [--summary <file>] [--samples <file>] [--every <frames>]
+//                        [--stride <frames>]
+// The summary goes to standard output. --every: frames between samples of the hash chain (200);
+// --stride: every how many frames the back buffer is hashed (1 for play, 10 for auto, as the test does).
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <string>
+#include <system_error>
+
+#include "Game.h"
+#include "Recorder.h"
+#include "Replay.h"
+
+namespace {
+
+constexpr std::int64_t kDefaultEvery = 200;
+constexpr std::int64_t kTestStride = 10;
+
+int Usage() {
+    std::cerr << "usage: saltwing-replay record <recording>\n"
+                 "       saltwing-replay play <recording> [--hashes <file>] [--samples <file>] [--every <n>]"
+                 " [--stride <n>]\n"
+                 "       saltwing-replay auto <recording> [--summary <file>] [--samples <file>] [--every <n>]"
+                 " [--stride <n>]\n";
+    return 2;
+}
+
+bool Save(const std::string& path, const auto& write) {
+    std::ofstream out(path);
+    write(out);
+    out.close();
+    if (!out) {
+        std::cerr << "saltwing-replay: cannot write " << path << '\n';
+    }
+    return static_cast<bool>(out);
+}
+
+// The real game as the program runs it, from its data folder, with every input event recorded.
+int Record(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path programFolder =
+        std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
+    const auto data = Game::FindDataFolder(std::filesystem::current_path(error), programFolder);
+    if (!data) {
+        std::cerr << "saltwing-replay: no game data found\n";
+        return 1;
+    }
+    const std::filesystem::path target = std::filesystem::absolute(path, error);
+    std::filesystem::current_path(*data, error);
+    replay::Recorder recorder(Time::Clock().Now());
+    const int status = Game::RunProgram();
+    const replay::Recording recording = recorder.Finish();
+    if (!Save(target, [&](std::ostream& out) { replay::Write(out, recording); })) {
+        return 1;
+    }
+    std::cout << recording.events.size() << " events in " << *recording.endMs << " ms\n";
+    return status;
+}
+
+using Options = std::map<std::string, std::string>;
+
+std::int64_t Number(const Options& options, const char* name, std::int64_t otherwise) {
+    return options.contains(name) ? std::atoll(options.at(name).c_str()) : otherwise;
+}
+
+int PlayBack(const std::string& path, const Options& options) {
+    std::ifstream in(path);
+    std::string error;
+    const auto recording = replay::Read(in, error);
+    if (!in.is_open() || !recording) {
+        std::cerr << "saltwing-replay: " << path << ": " << (in.is_open() ? error : "cannot open") << '\n';
+        return 1;
+    }
+    std::ofstream perFrame;
+    if (options.contains("--hashes")) {
+        perFrame.open(options.at("--hashes"));
+    }
+    const replay::Outcome outcome =
+        replay::Play(*recording, Number(options, "--every", kDefaultEvery), Number(options, "--stride", 1),
+                     perFrame.is_open() ? &perFrame : nullptr);
+    if (options.contains("--samples") && !Save(options.at("--samples"), [&](std::ostream& out) {
+            replay::WriteSamples(out, outcome.samples);
+        })) {
+        return 1;
+    }
+    std::cout << replay::ToText(outcome.summary);
+    return 0;
+}
+
+// The recording, then its replay's summary and samples: what the regression test compares.
+int Auto(const std::string& path, const Options& options) {
+    const replay::AutoPlayRun run = replay::RecordAutoPlay();
+    if (run.summary.wins == 0 || run.summary.last != Game::Screen::Exit) {
+        std::cerr << "saltwing-replay: the automatic player did not win\n" << replay::ToText(run.summary);
+        return 1;
+    }
+    if (!Save(path, [&](std::ostream& out) { replay::Write(out, run.recording); })) {
+        return 1;
+    }
+    const replay::Outcome outcome = replay::Play(run.recording, Number(options, "--every", kDefaultEvery),
+                                                 Number(options, "--stride", kTestStride));
+    const std::string summary = replay::ToText(outcome.summary);
+    if (summary != replay::ToText(run.summary)) {
+        std::cerr << "saltwing-replay: the replay ends elsewhere than the recorded run\n" << summary;
+        return 1;
+    }
+    if (options.contains("--summary") &&
+        !Save(options.at("--summary"), [&](std::ostream& out) { out << summary; })) {
+        return 1;
+    }
+    if (options.contains("--samples") && !Save(options.at("--samples"), [&](std::ostream& out) {
+            replay::WriteSamples(out, outcome.samples);
+        })) {
+        return 1;
+    }
+    std::cout << run.recording.events.size() << " events\n" << summary;
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        return Usage();
+    }
+    const std::string command = argv[1];
+    Options options;
+    for (int i = 3; i + 1 < argc; i += 2) {
+        options[argv[i]] = argv[i + 1];
+    }
+    if ((argc - 3) % 2 != 0) {
+        return Usage();
+    }
+    if (Number(options, "--every", 1) <= 0 || Number(options, "--stride", 1) <= 0) {
+        return Usage();
+    }
+    if (command == "record") {
+        return Record(argv[2]);
+    }
+    if (command == "play") {
+        return PlayBack(argv[2], options);
+    }
+    if (command == "auto") {
+        return Auto(argv[2], options);
+    }
+    return Usage();
+}
