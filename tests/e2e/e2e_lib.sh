@@ -1,0 +1,99 @@
+# What the end-to-end tests share: their own X server, the game started from its data folder, the pointer and
+# keys sent with xdotool, and screenshots compared with ImageMagick.
+# Sourced by the tests after they have set `game` and `data`.
+
+if [[ ! -d $data/Bitmaps || ! -d $data/audio ]]; then
+    echo "no generated game data in $data"
+    exit 77
+fi
+
+work=$(mktemp -d)
+xvfb_pid=
+game_pid=
+cleanup() {
+    if [[ -n $game_pid ]]; then kill "$game_pid" 2>/dev/null || true; fi
+    if [[ -n $xvfb_pid ]]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*"
+    exit 1
+}
+
+# Waits up to five seconds for a command to succeed.
+eventually() {
+    for _ in $(seq 50); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Xvfb picks a free display itself, so parallel runs cannot collide.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+eventually test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+export DISPLAY=:$(head -n1 "$work/display")
+unset SDL_VIDEODRIVER WAYLAND_DISPLAY
+export SDL_AUDIODRIVER=dummy
+
+window=
+start_game() {
+    (cd "$data" && exec "$game") >"$work/game.log" 2>&1 &
+    game_pid=$!
+    eventually xdotool search --name '^Game$' || fail "no window titled Game appeared"
+    window=$(xdotool search --name '^Game$' | head -n1)
+}
+
+# Waits for the game to end and checks its exit status.
+expect_end_with_status_0() {
+    eventually bash -c "! kill -0 $game_pid" || fail "the program did not end ($1)"
+    local status=0
+    wait "$game_pid" || status=$?
+    game_pid=
+    [[ $status -eq 0 ]] || fail "the program ended with status $status after $1: $(cat "$work/game.log")"
+}
+
+point_at() {
+    xdotool mousemove --window "$window" "$1" "$2"
+}
+
+click_at() {
+    xdotool mousemove --window "$window" "$1" "$2" click 1
+}
+
+# Screenshot of the window, or of a part of it given as WxH+X+Y.
+shot() {
+    if [[ -n ${2:-} ]]; then
+        import -window "$window" -crop "$2" +repage "$work/$1.png"
+    else
+        import -window "$window" "$work/$1.png"
+    fi
+}
+
+differing_pixels() {
+    compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1 || true
+}
+
+# Takes shot <name> (of [area]) until it differs from, or equals, shot <reference>; at most five seconds.
+shot_until() {
+    local relation=$1 reference=$2 name=$3 area=${4:-}
+    for _ in $(seq 25); do
+        shot "$name" "$area"
+        local differing
+        differing=$(differing_pixels "$reference" "$name")
+        if [[ $relation == differs && $differing -gt 0 || $relation == equals && $differing -eq 0 ]]; then
+            return 0
+        fi
+        sleep 0.2
+    done
+    return 1
+}
+
+menu_drawn() {
+    shot menu
+    [[ $(convert "$work/menu.png" -format %k info:) -gt 1 ]]
+}
+

@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# A play in the real program, driven by the keyboard: Start begins a play, the right arrow moves the
+# aeroplane, B drops a bomb, a dive into the sea leads to the game-over screen, retry starts a new play, and
+# Escape ends the program with status 0.
+# Usage: play_e2e.sh <Game> <data folder>
+set -euo pipefail
+game=$1
+data=$2
+
+source "$(dirname "$0")/e2e_lib.sh"
+
+# The sky between the dashboard and the boats: only the aeroplane, its bombs and clouds are there in the
+# first seconds of a play (enemy aircraft come after five).
+sky=1000x540+0+90
+retry_button=166x75+805+660
+
+hold() {
+    xdotool keydown --window "$window" "$1"
+    sleep "$2"
+    xdotool keyup --window "$window" "$1"
+}
+
+bomb_in_sky() {
+    shot bomb "$sky"
+    # Bombs are the only pure black in the sky.
+    [[ $(convert "$work/bomb.png" -fill white +opaque black -format '%[fx:mean]' info:) != 1 ]]
+}
+
+# The game-over screen stands still, and its retry button lights up under the pointer.
+retry_lights_up() {
+    point_at 10 10
+    sleep 0.2
+    shot retry_normal "$retry_button"
+    sleep 0.2
+    shot retry_still "$retry_button"
+    point_at 888 697
+    sleep 0.2
+    shot retry_hover "$retry_button"
+    [[ $(differing_pixels retry_normal retry_still) -eq 0 && $(differing_pixels retry_normal retry_hover) -gt 0 ]]
+}
+
+playing() {
+    shot frame_a
+    sleep 0.2
+    shot frame_b
+    [[ $(differing_pixels frame_a frame_b) -gt 0 ]]
+}
+
+start_game
+point_at 10 10
+eventually menu_drawn || fail "the main menu was not drawn"
+click_at 480 335
+sleep 1
+
+shot before_right "$sky"
+hold Right 0.5
+shot after_right "$sky"
+[[ $(differing_pixels before_right after_right) -gt 0 ]] || fail "the right arrow did not move the aeroplane"
+
+hold b 0.05
+eventually bomb_in_sky || fail "B dropped no bomb"
+
+hold Down 2.5
+game_over=no
+for _ in $(seq 20); do
+    if retry_lights_up; then
+        game_over=yes
+        break
+    fi
+    sleep 0.5
+done
+[[ $game_over == yes ]] || fail "the dive into the sea did not lead to the game-over screen"
+
+click_at 888 697
+eventually playing || fail "retry did not start a new play"
+
+xdotool key --window "$window" Escape
+expect_end_with_status_0 "Escape"
+
+echo "play end-to-end: passed"
