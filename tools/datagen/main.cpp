@@ -1,11 +1,12 @@
-// Makes every picture and sound the game loads, into the data folder given on the command line, and a
-// contact sheet of the pictures for review.
+// Makes every picture and sound the game loads, into the data folder given on the command line, a contact
+// sheet of the pictures for review, and the desktop icon.
 #include <chrono>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
 
 #include "ContactSheet.h"
+#include "Icon.h"
 #include "Pictures.h"
 #include "Sounds.h"
 
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
         datagen::WritePictures(folder, pictures);
         const std::vector<datagen::SoundSummary> sounds = datagen::MakeSounds(folder);
         datagen::WriteContactSheet(folder / "contact-sheet.png", pictures, sounds);
+        datagen::WriteIcon(folder / "saltwing.png");
 
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - started;
         std::printf("datagen: %zu pictures, %zu masks, %zu sounds in %.1f s\n", pictures.colour.size(),
