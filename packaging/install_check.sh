@@ -9,7 +9,7 @@ build=$1
 work=$(mktemp -d)
 game_pid=
 cleanup() {
-    [[ -n $game_pid ]] && kill "$game_pid" 2>/dev/null
+    if [[ -n $game_pid ]]; then kill "$game_pid" 2>/dev/null || true; fi
     rm -rf "$work"
 }
 trap cleanup EXIT
