@@ -43,6 +43,7 @@ class SoakDriver final : public replay::Watcher {
     SoakDriver(Time::VirtualClock& clock, unsigned seed) : clock_(clock), random_(seed) {}
 
     void Screen(Game::Screen next) override {
+        ++screens_;
         if (inPlay_) {
             LetGo();
             if (residentAfterFirstPlay == 0) {
@@ -112,10 +113,16 @@ class SoakDriver final : public replay::Watcher {
         player_ = autoplay::AutoPlayer{};
     }
 
+    // Clicks again while the screen stays: a click beside every button changes nothing.
     void ClickOneOf(const std::vector<std::pair<std::int32_t, std::int32_t>>& places) {
         const auto [x, y] = places[std::uniform_int_distribution<std::size_t>(0, places.size() - 1)(random_)];
         const milliseconds after(std::uniform_int_distribution(300, 3000)(random_));
         Send({{Kind::MouseMove, 0, x, y}, {Kind::LeftDown, 0, x, y}, {Kind::LeftUp, 0, x, y}}, after);
+        clock_.Schedule(clock_.Now() + after + milliseconds(500), [this, places, screen = screens_] {
+            if (screen == screens_) {
+                ClickOneOf(places);
+            }
+        });
     }
 
     void Send(const autoplay::Events& events, milliseconds after) {
@@ -131,6 +138,7 @@ class SoakDriver final : public replay::Watcher {
     bool randomKeys_ = false;
     int stretch_ = 0;
     bool inPlay_ = false;
+    long long screens_ = 0;
 };
 
 TEST(Soak, MemoryAndStackStayFlatThroughPlaysCrashesLevelChangesAndWins) {
