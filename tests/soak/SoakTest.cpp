@@ -63,7 +63,7 @@ class SoakDriver final : public replay::Watcher {
                 ClickOneOf({{700, 700}, {870, 700}});
                 break;
             case Screen::GameOver:
-                ClickOneOf({{880, 700}, {880, 700}, {880, 700}, {700, 700}});
+                ClickOneOf({{880, 700}, {880, 700}, {880, 700}, {880, 700}, {880, 700}, {700, 700}});
                 break;
             case Screen::Win:
                 ClickOneOf({{850, 640}});
@@ -81,7 +81,7 @@ class SoakDriver final : public replay::Watcher {
     void Presented(Spel::PlayType& play) override {
         if (--stretch_ <= 0) {
             LetGo();
-            randomKeys_ = Chance(0.2);
+            randomKeys_ = Chance(0.1);
             stretch_ = std::uniform_int_distribution(200, 2000)(random_);
         }
         if (!randomKeys_) {
