@@ -101,11 +101,11 @@ void EnemyBigDraw(std::int32_t TimeDifference, EnemyBigType& Big, TimeRecord& Bi
     Big.Counter += 1;
     if (old == 0) {
         StartFlying(Big, kBigCount);
-        do {
+        enemies::DrawHeightsApart(Big.CoY, kBigCount, 34, [&] {
             for (std::int32_t i = 1; i <= kBigCount; ++i) {
                 Big.CoY[i] = Time::RandomNr(90, 637);
             }
-        } while (enemies::HeightsTooClose(Big.CoY, kBigCount, 34));
+        });
         Big.Counter += 1;
     }
     if (Big.CoX[1] <= 0) {
@@ -135,10 +135,10 @@ void EnemyEliteDraw(std::int32_t TimeDifference, PlayerType Player, EnemyBigType
     Elite.Counter += 1;
     if (old == 0) {
         StartFlying(Elite, kEliteCount);
-        do {
+        enemies::DrawHeightsApart(Elite.CoY, kEliteCount, 37, [&] {
             Elite.CoY[2] = Time::RandomNr(90, 637);
             Elite.CoY[1] = Time::RandomNr(90, 637);
-        } while (enemies::HeightsTooClose(Elite.CoY, kEliteCount, 37));
+        });
         Elite.Counter += 1;
     }
     for (std::int32_t i = 1; i <= kEliteCount; ++i) {

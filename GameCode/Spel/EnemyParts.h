@@ -41,4 +41,22 @@ inline bool HeightsTooClose(const Coordinates& CoY, std::int32_t count, std::int
     return false;
 }
 
+// Draws start heights again until no two lie less than `gap` pixels apart. The random source stirs in the
+// clock, and within one hundredth it can fall into a short cycle that never gives such heights: a draw that
+// spins on the real clock gets out of it when the hundredth moves on, but on the virtual clock time would
+// stand still for ever. So after many vain tries the draw waits for the next hundredth, as the spin would.
+template <typename DrawHeights>
+void DrawHeightsApart(const Coordinates& CoY, std::int32_t count, std::int32_t gap, DrawHeights draw) {
+    constexpr int kTriesPerHundredth = 1000;
+    for (int tries = 1;; ++tries) {
+        draw();
+        if (!HeightsTooClose(CoY, count, gap)) {
+            return;
+        }
+        if (tries % kTriesPerHundredth == 0) {
+            Time::WaitNextHundredth();
+        }
+    }
+}
+
 }  // namespace Spel::enemies

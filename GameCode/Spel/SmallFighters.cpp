@@ -33,9 +33,7 @@ void StartWave(EnemySmallType& Small, const TimeRecord& BeginTime, TimeRecord& T
         Small.Move[i] = true;
     }
     Small.BulletHit.Fill(false);
-    do {
-        DrawStartHeights(Small, n);
-    } while (enemies::HeightsTooClose(Small.CoY, n, 10));
+    enemies::DrawHeightsApart(Small.CoY, n, 10, [&] { DrawStartHeights(Small, n); });
     Small.Counter[7] += 1;
     Time::GetClock(TimeFire.start);
     TimeDelta = Time::TimeDeltaHundreds(BeginTime.start, TimeFire.start);

@@ -1,4 +1,6 @@
 // The small fighters: wave start, movement, volleys, explosions and the wave's end.
+#include <unistd.h>
+
 #include "EnemyFixture.h"
 #include "TimeTesting.h"
 
@@ -45,6 +47,25 @@ TEST_F(SmallFighters, NoTwoFightersStartCloserThanTenPixelsInHeight) {
             for (int j = i + 1; j <= n; ++j) {
                 ASSERT_GE(std::abs(enemy.Small.CoY[i] - enemy.Small.CoY[j]), 10) << "seed " << seed;
             }
+        }
+    }
+}
+
+TEST_F(SmallFighters, AWaveStartsEvenWhenTheRandomSourceCyclesWithinOneHundredth) {
+    // 9.97 s into the hour, from this state, the draws of five heights repeat within the hundredth without
+    // ever lying 10 pixels apart: the start must wait for the clock instead of spinning for ever.
+    alarm(20);
+    WaitUntil(997);
+    Time::testing::SetRandomState(1519);
+    enemy.Small.Counter[8] = 5;
+    EnemyChoice = 1;
+    Draw();
+    alarm(0);
+    EXPECT_EQ(enemy.Small.Counter[7], 2);
+    EXPECT_GE(LevelTime(), 998);
+    for (int i = 1; i <= 5; ++i) {
+        for (int j = i + 1; j <= 5; ++j) {
+            ASSERT_GE(std::abs(enemy.Small.CoY[i] - enemy.Small.CoY[j]), 10);
         }
     }
 }
