@@ -1,29 +1,18 @@
-// Asks a window to close the way its title bar's close button does: a WM_DELETE_WINDOW message from the
-// window manager. A bare X server has no window manager to pass such a request on, so this sends it.
-#include <X11/Xlib.h>
-
+// Asks a window to close the way its title bar's close button does. A bare X server has no window manager to
+// pass such a request on, so this sends it.
 #include <cstdlib>
 #include <iostream>
+
+#include "TitleBarClose.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::cerr << "usage: " << argv[0] << " <window id>" << std::endl;
         return 2;
     }
-    Display* display = XOpenDisplay(nullptr);
-    if (display == nullptr) {
-        std::cerr << "cannot open the display" << std::endl;
+    if (!PressCloseButton(nullptr, std::strtoul(argv[1], nullptr, 0))) {
+        std::cerr << "cannot send the close request" << std::endl;
         return 1;
     }
-    const ::Window window = std::strtoul(argv[1], nullptr, 0);
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    const Status sent = XSendEvent(display, window, False, NoEventMask, &event);
-    XCloseDisplay(display);
-    return sent != 0 ? 0 : 1;
+    return 0;
 }
