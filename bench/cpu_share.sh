@@ -7,28 +7,10 @@ game=$1
 data=$2
 seconds=${3:-10}
 
-work=$(mktemp -d)
-xvfb_pid=
-game_pid=
-cleanup() {
-    if [[ -n $game_pid ]]; then kill "$game_pid" 2>/dev/null || true; fi
-    if [[ -n $xvfb_pid ]]; then kill "$xvfb_pid" 2>/dev/null || true; fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 50); do [[ -s $work/display ]] && break; sleep 0.1; done
-export DISPLAY=:$(head -n1 "$work/display")
-unset SDL_VIDEODRIVER WAYLAND_DISPLAY
-export SDL_AUDIODRIVER=dummy
-
-(cd "$data" && exec "$game") >"$work/game.log" 2>&1 &
-game_pid=$!
-window=$(xdotool search --sync --name '^Game$' | head -n1)
+source "$(dirname "$0")/../tests/e2e/e2e_lib.sh"
+start_game
 sleep 1
-xdotool mousemove --window "$window" 480 335 click 1
+click_at 480 335
 sleep 2  # the level's pictures, then the play
 
 ticks() { awk '{ print $14 + $15 }' "/proc/$game_pid/stat"; }
