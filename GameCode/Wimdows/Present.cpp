@@ -81,7 +81,8 @@ void Present(SDL_Window* window) {
         SDL_Rect area = m.dirty;
         frame = m.submitted;
         m.dirty = SDL_Rect{0, 0, 0, 0};
-        SDL_Surface* surface = m.screen.hidden ? nullptr : SDL_GetWindowSurface(window);
+        SDL_Surface* surface =
+            m.screen.hidden || !WithinLimits(window) ? nullptr : SDL_GetWindowSurface(window);
         if (surface != nullptr) {
             if (Refit(surface, m.front.get())) {
                 area = SDL_Rect{0, 0, m.front->w, m.front->h};

@@ -91,8 +91,11 @@ bool HandleVisibility(const SDL_WindowEvent& event) {
         case SDL_WINDOWEVENT_MAXIMIZED:
             s.hidden = false;
             break;
-        case SDL_WINDOWEVENT_EXPOSED:
         case SDL_WINDOWEVENT_SIZE_CHANGED:
+            // The pointer reads game pixels of the new size at once, before anything is presented.
+            s.shown = fitting::Fit({event.data1, event.data2}, s.picture);
+            break;
+        case SDL_WINDOWEVENT_EXPOSED:
             break;
         default:
             return false;
@@ -132,6 +135,25 @@ SDL_Window* OpenWindow(const char* title, Size picture) {
         Arrange(window, usable, frame, picture);
     }
     return window;
+}
+
+bool WithinLimits(SDL_Window* window) {
+    int w = 0;
+    int h = 0;
+    int minW = 0;
+    int minH = 0;
+    int maxW = 0;
+    int maxH = 0;
+    SDL_GetWindowSize(window, &w, &h);
+    SDL_GetWindowMinimumSize(window, &minW, &minH);
+    SDL_GetWindowMaximumSize(window, &maxW, &maxH);
+    if ((SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0 ||
+        (w >= minW && h >= minH && (maxW == 0 || w <= maxW) && (maxH == 0 || h <= maxH))) {
+        return true;
+    }
+    // Without a window manager nothing holds a resize to the limits; SDL clamps the size asked for.
+    SDL_SetWindowSize(window, w, h);
+    return false;
 }
 
 bool HandleWindowEvent(SDL_Window* window, const SDL_Event& event) {

@@ -161,6 +161,9 @@ fitting::Point GamePoint(std::int32_t x, std::int32_t y);
 void NameApplication();
 // Creates the window at the size and place that fit the display; nullptr with SDL's reason on failure.
 SDL_Window* OpenWindow(const char* title, fitting::Size picture);
+// True when the window's size lies within its limits; otherwise it is asked back within them, and nothing
+// should be presented until it is (a window of 32767 × 32767 would need 4 GB of pixels).
+bool WithinLimits(SDL_Window* window);
 // Acts on the events that concern the window itself (fullscreen keys, resizes, visibility); true when
 // the event is used up.
 bool HandleWindowEvent(SDL_Window* window, const SDL_Event& event);

@@ -1,6 +1,7 @@
 # What the end-to-end tests share: their own X server, the game started from its data folder, the pointer and
 # keys sent with xdotool, and screenshots compared with ImageMagick.
-# Sourced by the tests after they have set `game` and `data`.
+# Sourced by the tests after they have set `game` and `data` (and, for another screen than 1280x1024,
+# `screen`).
 
 if [[ ! -d $data/Bitmaps || ! -d $data/audio ]]; then
     echo "no generated game data in $data"
@@ -10,8 +11,10 @@ fi
 work=$(mktemp -d)
 xvfb_pid=
 game_pid=
+wm_pid=
 cleanup() {
     if [[ -n $game_pid ]]; then kill "$game_pid" 2>/dev/null || true; fi
+    if [[ -n $wm_pid ]]; then kill "$wm_pid" 2>/dev/null || true; fi
     if [[ -n $xvfb_pid ]]; then kill "$xvfb_pid" 2>/dev/null || true; fi
     rm -rf "$work"
 }
@@ -32,12 +35,20 @@ eventually() {
 }
 
 # Xvfb picks a free display itself, so parallel runs cannot collide.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 "${screen:-1280x1024}x24" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
 eventually test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 export DISPLAY=:$(head -n1 "$work/display")
 unset SDL_VIDEODRIVER WAYLAND_DISPLAY
 export SDL_AUDIODRIVER=dummy
+
+# A light window manager: title bars, and fullscreen on request.
+start_window_manager() {
+    openbox --sm-disable >"$work/wm.log" 2>&1 &
+    wm_pid=$!
+    eventually bash -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" ||
+        fail "the window manager did not start: $(cat "$work/wm.log")"
+}
 
 window=
 start_game() {
@@ -90,6 +101,14 @@ shot_until() {
         sleep 0.2
     done
     return 1
+}
+
+# Two shots a moment apart differ: a play is running (menus and end screens stand still).
+playing() {
+    shot frame_a
+    sleep 0.2
+    shot frame_b
+    [[ $(differing_pixels frame_a frame_b) -gt 0 ]]
 }
 
 menu_drawn() {
