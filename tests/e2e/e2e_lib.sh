@@ -58,6 +58,26 @@ start_game() {
     window=$(xdotool search --name '^Game$' | head -n1)
 }
 
+# The client area on the screen: x y width height.
+geometry() {
+    xwininfo -id "$window" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+        /Width:/ { w = $NF } /Height:/ { h = $NF } END { print x, y, w, h }'
+}
+
+geometry_is() {
+    [[ $(geometry) == "$1" ]]
+}
+
+# Clicks on a game pixel where the window shows it: the 1000x750 picture fitted, centred, 4:3.
+click_game() {
+    local w h
+    read -r _ _ w h < <(geometry)
+    click_at $(awk -v gx="$1" -v gy="$2" -v w="$w" -v h="$h" 'BEGIN {
+        s = (w * 750 <= h * 1000) ? w / 1000 : h / 750
+        printf "%d %d", int((w - int(1000 * s + 0.5)) / 2) + (gx + 0.5) * s,
+                        int((h - int(750 * s + 0.5)) / 2) + (gy + 0.5) * s }')
+}
+
 # Waits for the game to end and checks its exit status.
 expect_end_with_status_0() {
     eventually bash -c "! kill -0 $game_pid" || fail "the program did not end ($1)"

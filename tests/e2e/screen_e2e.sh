@@ -21,26 +21,6 @@ case $mode in
 esac
 source "$(dirname "$0")/e2e_lib.sh"
 
-# The client area on the screen: x y width height.
-geometry() {
-    xwininfo -id "$window" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
-        /Width:/ { w = $NF } /Height:/ { h = $NF } END { print x, y, w, h }'
-}
-
-geometry_is() {
-    [[ $(geometry) == "$1" ]]
-}
-
-# Clicks on a game pixel where the window shows it: the 1000x750 picture fitted, centred, 4:3.
-click_game() {
-    local w h
-    read -r _ _ w h < <(geometry)
-    click_at $(awk -v gx="$1" -v gy="$2" -v w="$w" -v h="$h" 'BEGIN {
-        s = (w * 750 <= h * 1000) ? w / 1000 : h / 750
-        printf "%d %d", int((w - int(1000 * s + 0.5)) / 2) + (gx + 0.5) * s,
-                        int((h - int(750 * s + 0.5)) / 2) + (gy + 0.5) * s }')
-}
-
 wholly_on_screen() {
     local x y w h left right top bottom
     read -r x y w h < <(geometry)
