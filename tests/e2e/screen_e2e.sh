@@ -4,8 +4,9 @@
 #               play, and resizes to 1x1 or 32767x32767 do not end it;
 #   large       on 3840x2160 it opens at 2000x1500, pixel-exact, with the game's icon and the desktop
 #               entry's class;
-#   fullscreen  with a window manager, F11 and Alt+Enter toggle fullscreen and back to the same place, and
-#               a click on Start works in fullscreen.
+#   fullscreen  with a window manager, F11 and Alt+Enter toggle fullscreen and back to the same place, a
+#               minimised window shows the menu again once restored, and a click on Start works in
+#               fullscreen.
 # Usage: screen_e2e.sh small|large|fullscreen <Game> <data folder> <desktop entry>
 set -euo pipefail
 mode=$1
@@ -78,6 +79,11 @@ case $mode in
             fullscreen_key "$key"
             eventually geometry_is "$windowed" || fail "$key did not bring back $windowed: $(geometry)"
         done
+        xdotool windowminimize "$window"
+        sleep 0.5
+        kill -0 "$game_pid" || fail "the game ended when its window was minimised"
+        xdotool windowactivate "$window"
+        eventually menu_drawn || fail "the window showed nothing once restored"
         fullscreen_key F11
         eventually geometry_is "0 0 1920 1080" || fail "F11 did not make the window fullscreen again"
         start_play "in fullscreen"
