@@ -111,12 +111,16 @@ std::optional<InputEvent> TranslateInput(const SDL_Event& event) {
             }
             return InputEvent{.kind = event.type == SDL_KEYDOWN ? Kind::KeyDown : Kind::KeyUp, .key = k};
         }
-        case SDL_MOUSEMOTION:
-            return InputEvent{.kind = Kind::MouseMove, .x = event.motion.x, .y = event.motion.y};
+        case SDL_MOUSEMOTION: {
+            // Everything after this point, recordings included, sees game pixels.
+            const fitting::Point at = GamePoint(event.motion.x, event.motion.y);
+            return InputEvent{.kind = Kind::MouseMove, .x = at.x, .y = at.y};
+        }
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP: {
             const bool down = event.type == SDL_MOUSEBUTTONDOWN;
-            InputEvent input{.x = event.button.x, .y = event.button.y};
+            const fitting::Point at = GamePoint(event.button.x, event.button.y);
+            InputEvent input{.x = at.x, .y = at.y};
             if (event.button.button == SDL_BUTTON_LEFT) {
                 // The second press of a double click is a double-click message: no button flag, no capture.
                 if (down && event.button.clicks % 2 == 0) {

@@ -13,8 +13,10 @@ namespace Wimdows {
 
 enum WinState : std::uint8_t { STATE_DEAD = 0, STATE_ACTIVE = 1, STATE_ERROR = 2 };
 
-// Opens the window with a client area of x × y pixels, closing an open one first. A window that cannot be
-// created prints "Can't create window." and the reason, and ends the program with status 1.
+// Opens the window with a picture of x × y pixels, closing an open one first. The window opens at the
+// largest whole multiple of the picture that fits the screen, can be resized and made fullscreen (F11,
+// Alt+Enter), and always shows the whole picture; drawing and the mouse stay in picture pixels. A window
+// that cannot be created prints "Can't create window." and the reason, and ends the program with status 1.
 void Window(const char* title, std::uint32_t x, std::uint32_t y);
 // Closes the window; returns once everything of it is released.
 void KillWindow();
@@ -47,7 +49,7 @@ struct InputEvent {
     enum class Kind : std::uint8_t { KeyDown, KeyUp, MouseMove, LeftDown, LeftUp, RightDown, RightUp };
     Kind kind = Kind::MouseMove;
     std::uint32_t key = 0;  // virtual-key code of key events
-    std::int32_t x = 0;     // client coordinates of mouse events
+    std::int32_t x = 0;     // picture pixels of mouse events, however large the window shows it
     std::int32_t y = 0;
 };
 void Deliver(const InputEvent& event);

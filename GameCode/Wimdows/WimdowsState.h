@@ -24,6 +24,7 @@
 #include <utility>
 #include <vector>
 
+#include "Fitting.h"
 #include "Wimdows.h"
 
 namespace Wimdows::detail {
@@ -81,6 +82,18 @@ struct MouseStruct {
     std::atomic<MouseProc> leftUpProc{nullptr};
 };
 
+// How the window shows the picture. Window thread only (input is translated there too).
+struct Screen {
+    fitting::Size picture;  // the back buffer's size
+    fitting::Size surface;  // the window surface the bands were drawn on
+    fitting::Box shown;     // where the picture is in the window
+    bool stale = true;      // the window surface must be drawn afresh, bands included
+    bool hidden = false;    // minimised or unmapped: nothing is presented
+    bool fullscreen = false;
+    SDL_Rect windowed{0, 0, 0, 0};  // place and size to return to from fullscreen
+    bool enterHeldBack = false;     // an Enter pressed with Alt, until it is released
+};
+
 struct FontStruct {
     std::uint32_t style = 0;
     std::uint32_t color = 0;  // 0x00BBGGRR
@@ -111,6 +124,7 @@ struct Module {
     std::uint64_t syncRequested = 0;
     std::atomic<std::uint64_t> syncDone{0};
     std::atomic<std::uint64_t> nativeWindowId{0};
+    Screen screen;
 
     // Input.
     std::array<std::atomic<bool>, 256> key{};
@@ -132,7 +146,31 @@ Module& M();
 // True on the window thread.
 bool OnWindowThread();
 
-// ---- Presenting (Bitmaps.cpp) --------------------------------------------------------------------------
+// ---- Presenting (Present.cpp; window thread) --------------------------------------------------------------
+
+// Shows what changed in the front buffer since the last present, scaled to the window.
+void Present(SDL_Window* window);
+// Hands the whole back buffer over again, presented or not: the window is seen anew.
+void Paint();
+// The game pixel under a window pixel.
+fitting::Point GamePoint(std::int32_t x, std::int32_t y);
+
+// ---- The window on the desktop (Screen.cpp, WindowIcon.cpp; window thread) --------------------------------
+
+// Gives the window its class (the desktop entry's StartupWMClass); before video starts.
+void NameApplication();
+// Creates the window at the size and place that fit the display; nullptr with SDL's reason on failure.
+SDL_Window* OpenWindow(const char* title, fitting::Size picture);
+// True when the window's size lies within its limits; otherwise it is asked back within them, and nothing
+// should be presented until it is (a window of 32767 × 32767 would need 4 GB of pixels).
+bool WithinLimits(SDL_Window* window);
+// Acts on the events that concern the window itself (fullscreen keys, resizes, visibility); true when
+// the event is used up.
+bool HandleWindowEvent(SDL_Window* window, const SDL_Event& event);
+// The game's icon on the window, when the data folder has it.
+void SetIcon(SDL_Window* window);
+
+// ---- Handing frames over (Bitmaps.cpp) --------------------------------------------------------------------
 
 // Hands the given area of the back buffer (clipped to it) to the window thread. Needs drawMutex held.
 void PresentArea(SDL_Rect area);
@@ -141,19 +179,19 @@ void ShowIfUnbuffered(const SDL_Rect& area);
 // The rectangle spanned by two corners, both included.
 SDL_Rect BoxOf(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1);
 
-// ---- Input (Input.cpp) ---------------------------------------------------------------------------------
+// ---- Input (Input.cpp) ------------------------------------------------------------------------------------
 
 // Turns an SDL event of the window thread into the layer's input event, if it is one.
 std::optional<InputEvent> TranslateInput(const SDL_Event& event);
 // Everything up, queue empty, mouse record zero: the state of a closed window.
 void ResetInput();
 
-// ---- Text (Text.cpp) -----------------------------------------------------------------------------------
+// ---- Text (Text.cpp) --------------------------------------------------------------------------------------
 
 // Opens the fonts once and renders every glyph once, so that the first frame does not stall.
 void PrepareFonts();
 
-// ---- Window (NativeWindowId.cpp) -----------------------------------------------------------------------
+// ---- Window (NativeWindowId.cpp) --------------------------------------------------------------------------
 
 // The X11 id of the window, or 0 on other video drivers. Window thread.
 std::uint64_t NativeWindowIdOf(SDL_Window* window);

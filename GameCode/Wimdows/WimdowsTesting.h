@@ -29,7 +29,7 @@ std::size_t KeyQueueLength();
 std::vector<std::uint32_t> KeyQueue();
 bool Buffering();
 bool MouseCaptured();
-// The client size the window got (0 with no window open).
+// The size of the picture the window shows, whatever the window's own size (0 with no window open).
 std::uint32_t XLen();
 std::uint32_t YLen();
 // The X11 id of the window (0 on other video drivers), for xwininfo and screenshots.

@@ -104,39 +104,6 @@ bool InitVideo() {
     }
 }
 
-// Presents the part of the front buffer that changed since the last present.
-void Present(SDL_Window* window) {
-    Module& m = M();
-    SDL_Rect area;
-    std::uint64_t frame = 0;
-    {
-        std::lock_guard lock(m.frontMutex);
-        if (!m.front || SDL_RectEmpty(&m.dirty)) {
-            return;
-        }
-        area = m.dirty;
-        frame = m.submitted;
-        m.dirty = SDL_Rect{0, 0, 0, 0};
-        SDL_Surface* surface = SDL_GetWindowSurface(window);
-        SDL_Rect target = area;
-        if (surface != nullptr) {
-            SDL_BlitSurface(m.front.get(), &area, surface, &target);
-        }
-    }
-    SDL_UpdateWindowSurfaceRects(window, &area, 1);
-    m.presented.store(frame);
-    m.presented.notify_all();
-}
-
-// An uncovered or restored window shows the back buffer as it is, presented or not.
-void Paint() {
-    Module& m = M();
-    std::lock_guard lock(m.drawMutex);
-    if (m.back) {
-        PresentArea(SDL_Rect{0, 0, m.back->w, m.back->h});
-    }
-}
-
 // Creates the window, the back buffer and the front buffer; nullptr with SDL's reason on failure.
 SDL_Window* Init() {
     Module& m = M();
@@ -145,21 +112,20 @@ SDL_Window* Init() {
     // The layer captures the mouse itself while a button is held.
     SDL_SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "0");
     ChooseRealDisplays();
+    NameApplication();
     if (!InitVideo()) {
         m.failure = SDL_GetError();
         return nullptr;
     }
+    // The game draws at the size it asked for; the window shows that picture at whatever size it has.
     const auto side = [](std::uint32_t length) {
-        return static_cast<int>(std::min<std::uint32_t>(length, SHRT_MAX));
+        return static_cast<int>(std::clamp<std::uint32_t>(length, 1, SHRT_MAX));
     };
-    SDL_Window* window = SDL_CreateWindow(m.window.title.c_str(), static_cast<int>(SDL_WINDOWPOS_UNDEFINED),
-                                          static_cast<int>(SDL_WINDOWPOS_UNDEFINED), side(m.window.xlen),
-                                          side(m.window.ylen), 0);
-    int width = 0;
-    int height = 0;
-    if (window != nullptr) {
-        SDL_GetWindowSize(window, &width, &height);
-    }
+    const int width = side(m.window.xlen);
+    const int height = side(m.window.ylen);
+    m.screen = Screen{};
+    m.screen.picture = {width, height};
+    SDL_Window* window = OpenWindow(m.window.title.c_str(), m.screen.picture);
     SurfacePtr back = MakeSurface(width, height);
     SurfacePtr front = MakeSurface(width, height);
     if (window == nullptr || !back || !front || SDL_GetWindowSurface(window) == nullptr) {
@@ -188,16 +154,17 @@ SDL_Window* Init() {
 }
 
 // Runs one batch of events; true when the player closed the window.
-bool HandleEvents() {
+bool HandleEvents(SDL_Window* window) {
     SDL_Event event;
     while (SDL_PollEvent(&event) != 0) {
         if (event.type == SDL_QUIT ||
             (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE)) {
             return true;
         }
-        if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED) {
-            Paint();
-        } else if (const auto input = TranslateInput(event)) {
+        if (HandleWindowEvent(window, event)) {
+            continue;
+        }
+        if (const auto input = TranslateInput(event)) {
             Deliver(*input);
         }
     }
@@ -212,7 +179,7 @@ void RunEventLoop(SDL_Window* window) {
             std::lock_guard lock(m.frontMutex);
             sync = m.syncRequested;
         }
-        const bool closedByPlayer = HandleEvents();
+        const bool closedByPlayer = HandleEvents(window);
         Present(window);
         m.syncDone.store(sync);
         m.syncDone.notify_all();

@@ -20,7 +20,7 @@ using namespace Wimdows;
 // An Xvfb on a free display number, ended with the test.
 class Xvfb {
   public:
-    Xvfb() {
+    explicit Xvfb(const char* screen = "1280x1024x24") {
         int pipeFds[2];
         if (pipe(pipeFds) != 0) {
             return;
@@ -32,7 +32,7 @@ class Xvfb {
             const int devNull = open("/dev/null", O_WRONLY);
             dup2(devNull, 1);
             dup2(devNull, 2);
-            execlp("Xvfb", "Xvfb", "-displayfd", "3", "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+            execlp("Xvfb", "Xvfb", "-displayfd", "3", "-screen", "0", screen, "-nolisten", "tcp",
                    static_cast<char*>(nullptr));
             _exit(127);
         }
@@ -74,18 +74,11 @@ std::string Output(const std::string& command) {
     return output;
 }
 
-TEST(RealWindow, HasTheClientAreaAskedForAndShowsThePresentedFrame) {
-    Xvfb server;
-    ASSERT_FALSE(server.Display().empty()) << "Xvfb did not start";
+// Opens the window on the server and draws gradients, shapes and text; returns the presented frame.
+std::vector<std::uint32_t> OpenAndDraw(const Xvfb& server, const TempDir& dir) {
     setenv("DISPLAY", server.Display().c_str(), 1);
     unsetenv("SDL_VIDEODRIVER");
-
     Window("Game", 1000, 750);
-    ASSERT_EQ(State(), STATE_ACTIVE);
-    const std::string id = std::to_string(wt::NativeWindowId());
-    ASSERT_NE(id, "0");
-
-    TempDir dir;
     std::vector<std::uint32_t> gradient(256 * 256);
     for (std::uint32_t i = 0; i < gradient.size(); ++i) {
         gradient[i] = (i & 0xFF) | ((i >> 8) << 8) | 0x400000;
@@ -98,28 +91,61 @@ TEST(RealWindow, HasTheClientAreaAskedForAndShowsThePresentedFrame) {
     Text("SCORE: ", 540, 20);
     TextInt(12345, 590, 20);
     UpdateWindow();
-    const std::vector<std::uint32_t> presented = wt::PresentedFrame();
+    return wt::PresentedFrame();
+}
+
+// The window's pixels that differ from the presented frame with every pixel shown as a scale × scale block.
+std::size_t DifferingFromScaled(const std::string& id, const std::vector<std::uint32_t>& presented, int scale,
+                                const TempDir& dir) {
+    const std::string shot = dir.File("shot.rgb");
+    Output("import -silent -window " + id + " -depth 8 rgb:" + shot);
+    const std::string rgb = ReadFile(shot);
+    const auto width = static_cast<std::size_t>(1000 * scale);
+    if (rgb.size() != presented.size() * 3 * static_cast<std::size_t>(scale * scale)) {
+        return presented.size() * static_cast<std::size_t>(scale * scale);
+    }
+    std::size_t differing = 0;
+    for (std::size_t i = 0; i < rgb.size() / 3; ++i) {
+        const auto byte = [&](std::size_t k) {
+            return static_cast<std::uint32_t>(static_cast<unsigned char>(rgb[3 * i + k]));
+        };
+        const std::size_t gameX = i % width / static_cast<std::size_t>(scale);
+        const std::size_t gameY = i / width / static_cast<std::size_t>(scale);
+        differing += (byte(0) | byte(1) << 8 | byte(2) << 16) != presented[gameY * 1000 + gameX] ? 1u : 0u;
+    }
+    return differing;
+}
+
+TEST(RealWindow, HasTheClientAreaAskedForAndShowsThePresentedFrame) {
+    Xvfb server;
+    ASSERT_FALSE(server.Display().empty()) << "Xvfb did not start";
+    TempDir dir;
+    const std::vector<std::uint32_t> presented = OpenAndDraw(server, dir);
+    ASSERT_EQ(State(), STATE_ACTIVE);
+    const std::string id = std::to_string(wt::NativeWindowId());
+    ASSERT_NE(id, "0");
 
     const std::string info = Output("xwininfo -id " + id);
     EXPECT_NE(info.find("\"Game\""), std::string::npos) << info;
     EXPECT_NE(info.find("Width: 1000\n"), std::string::npos) << info;
     EXPECT_NE(info.find("Height: 750\n"), std::string::npos) << info;
-
-    const std::string shot = dir.File("shot.rgb");
-    Output("import -silent -window " + id + " -depth 8 rgb:" + shot);
-    const std::string rgb = ReadFile(shot);
-    ASSERT_EQ(rgb.size(), presented.size() * 3);
-    std::size_t differing = 0;
-    for (std::size_t i = 0; i < presented.size(); ++i) {
-        const auto byte = [&](std::size_t k) {
-            return static_cast<std::uint32_t>(static_cast<unsigned char>(rgb[3 * i + k]));
-        };
-        differing += (byte(0) | byte(1) << 8 | byte(2) << 16) != presented[i] ? 1u : 0u;
-    }
-    EXPECT_EQ(differing, 0u);
+    EXPECT_EQ(DifferingFromScaled(id, presented, 1, dir), 0u);
 
     KillWindow();
     EXPECT_EQ(State(), STATE_DEAD);
+}
+
+TEST(RealWindow, OnA3840x2160ScreenOpensAt2xWithEveryPixelExactlyA2x2Block) {
+    Xvfb server("3840x2160x24");
+    ASSERT_FALSE(server.Display().empty()) << "Xvfb did not start";
+    TempDir dir;
+    const std::vector<std::uint32_t> presented = OpenAndDraw(server, dir);
+    const std::string id = std::to_string(wt::NativeWindowId());
+    const std::string info = Output("xwininfo -id " + id);
+    EXPECT_NE(info.find("Width: 2000\n"), std::string::npos) << info;
+    EXPECT_NE(info.find("Height: 1500\n"), std::string::npos) << info;
+    EXPECT_EQ(DifferingFromScaled(id, presented, 2, dir), 0u);
+    KillWindow();
 }
 
 TEST(RealWindow, TheCloseButtonEndsTheNextWait) {

@@ -1,6 +1,7 @@
 # What the end-to-end tests share: their own X server, the game started from its data folder, the pointer and
 # keys sent with xdotool, and screenshots compared with ImageMagick.
-# Sourced by the tests after they have set `game` and `data`.
+# Sourced by the tests after they have set `game` and `data` (and, for another screen than 1280x1024,
+# `screen`).
 
 if [[ ! -d $data/Bitmaps || ! -d $data/audio ]]; then
     echo "no generated game data in $data"
@@ -10,8 +11,10 @@ fi
 work=$(mktemp -d)
 xvfb_pid=
 game_pid=
+wm_pid=
 cleanup() {
     if [[ -n $game_pid ]]; then kill "$game_pid" 2>/dev/null || true; fi
+    if [[ -n $wm_pid ]]; then kill "$wm_pid" 2>/dev/null || true; fi
     if [[ -n $xvfb_pid ]]; then kill "$xvfb_pid" 2>/dev/null || true; fi
     rm -rf "$work"
 }
@@ -32,12 +35,20 @@ eventually() {
 }
 
 # Xvfb picks a free display itself, so parallel runs cannot collide.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 "${screen:-1280x1024}x24" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
 eventually test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 export DISPLAY=:$(head -n1 "$work/display")
 unset SDL_VIDEODRIVER WAYLAND_DISPLAY
 export SDL_AUDIODRIVER=dummy
+
+# A light window manager: title bars, and fullscreen on request.
+start_window_manager() {
+    openbox --sm-disable >"$work/wm.log" 2>&1 &
+    wm_pid=$!
+    eventually bash -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" ||
+        fail "the window manager did not start: $(cat "$work/wm.log")"
+}
 
 window=
 start_game() {
@@ -45,6 +56,26 @@ start_game() {
     game_pid=$!
     eventually xdotool search --name '^Game$' || fail "no window titled Game appeared"
     window=$(xdotool search --name '^Game$' | head -n1)
+}
+
+# The client area on the screen: x y width height.
+geometry() {
+    xwininfo -id "$window" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+        /Width:/ { w = $NF } /Height:/ { h = $NF } END { print x, y, w, h }'
+}
+
+geometry_is() {
+    [[ $(geometry) == "$1" ]]
+}
+
+# Clicks on a game pixel where the window shows it: the 1000x750 picture fitted, centred, 4:3.
+click_game() {
+    local w h
+    read -r _ _ w h < <(geometry)
+    click_at $(awk -v gx="$1" -v gy="$2" -v w="$w" -v h="$h" 'BEGIN {
+        s = (w * 750 <= h * 1000) ? w / 1000 : h / 750
+        printf "%d %d", int((w - int(1000 * s + 0.5)) / 2) + (gx + 0.5) * s,
+                        int((h - int(750 * s + 0.5)) / 2) + (gy + 0.5) * s }')
 }
 
 # Waits for the game to end and checks its exit status.
@@ -90,6 +121,14 @@ shot_until() {
         sleep 0.2
     done
     return 1
+}
+
+# Two shots a moment apart differ: a play is running (menus and end screens stand still).
+playing() {
+    shot frame_a
+    sleep 0.2
+    shot frame_b
+    [[ $(differing_pixels frame_a frame_b) -gt 0 ]]
 }
 
 menu_drawn() {

@@ -40,13 +40,6 @@ retry_lights_up() {
     [[ $(differing_pixels retry_normal retry_still) -eq 0 && $(differing_pixels retry_normal retry_hover) -gt 0 ]]
 }
 
-playing() {
-    shot frame_a
-    sleep 0.2
-    shot frame_b
-    [[ $(differing_pixels frame_a frame_b) -gt 0 ]]
-}
-
 start_game
 point_at 10 10
 eventually menu_drawn || fail "the main menu was not drawn"

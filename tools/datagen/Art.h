@@ -30,5 +30,6 @@ std::vector<Art> SceneryArt();
 std::vector<Art> PageArt();
 std::vector<Art> ScreenArt();
 std::vector<Art> MedalArt();
+std::vector<Art> IconArt();
 
 }  // namespace datagen

@@ -136,6 +136,10 @@ constexpr std::array kFiles = {
     Entry{"Bitmaps\\menu2.bmp", C, 166, 75, "Bitmaps\\MenuMono.bmp"},
     Entry{"Bitmaps\\MenuMono.bmp", M, 166, 75},
 
+    // The window's icon (the desktop's icon is a larger PNG beside the data).
+    Entry{"Bitmaps\\saltwing.bmp", C, 64, 64, "Bitmaps\\saltwingMono.bmp"},
+    Entry{"Bitmaps\\saltwingMono.bmp", M, 64, 64},
+
     // Sounds.
     Entry{"audio/Shot.wav", S},
     Entry{"audio/Bomb.wav", S},

@@ -15,8 +15,8 @@ namespace {
 
 std::vector<Art> AllArt() {
     std::vector<Art> all;
-    for (auto topic :
-         {AircraftArt, ShipArt, EffectArt, GaugeArt, ButtonArt, SceneryArt, PageArt, ScreenArt, MedalArt}) {
+    for (auto topic : {AircraftArt, ShipArt, EffectArt, GaugeArt, ButtonArt, SceneryArt, PageArt, ScreenArt,
+                       MedalArt, IconArt}) {
         for (Art& art : topic()) {
             all.push_back(std::move(art));
         }

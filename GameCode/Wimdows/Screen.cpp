@@ -1,0 +1,171 @@
+// The window on the desktop: the size and place it opens at, its class, fullscreen, and the window events
+// that change what presenting has to do. Window thread.
+#include <climits>
+
+#include "WimdowsState.h"
+
+namespace Wimdows::detail {
+
+namespace {
+
+using fitting::Frame;
+using fitting::Size;
+
+// The desktop entry's StartupWMClass: a launcher groups the running window with its entry by it.
+constexpr const char* kApplicationClass = "saltwing";
+
+fitting::Box UsableArea() {
+    SDL_Rect usable{0, 0, 0, 0};
+    if (SDL_GetDisplayUsableBounds(0, &usable) != 0) {
+        return {};
+    }
+    return {usable.x, usable.y, usable.w, usable.h};
+}
+
+Frame FrameOf(SDL_Window* window) {
+    Frame frame;
+    if (SDL_GetWindowBordersSize(window, &frame.top, &frame.left, &frame.bottom, &frame.right) != 0) {
+        return {};
+    }
+    return frame;
+}
+
+int Side(std::int64_t length) {
+    return static_cast<int>(std::clamp<std::int64_t>(length, 1, SHRT_MAX));
+}
+
+// Sizes the window to fit the usable area with the given frame around it and places it there.
+void Arrange(SDL_Window* window, const fitting::Box& usable, const Frame& frame, Size picture) {
+    const Size size = fitting::OpeningSize(usable, frame, picture);
+    SDL_SetWindowSize(window, Side(size.w), Side(size.h));
+    if (usable.w > 0 && usable.h > 0) {
+        const fitting::Point place = fitting::OpeningPlace(usable, frame, size);
+        SDL_SetWindowPosition(window, place.x, place.y);
+    }
+}
+
+// Leaving fullscreen brings back the size and place the window had before.
+void ToggleFullscreen(SDL_Window* window) {
+    Screen& s = M().screen;
+    if (!s.fullscreen) {
+        SDL_GetWindowPosition(window, &s.windowed.x, &s.windowed.y);
+        SDL_GetWindowSize(window, &s.windowed.w, &s.windowed.h);
+        s.fullscreen = SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
+    } else if (SDL_SetWindowFullscreen(window, 0) == 0) {
+        s.fullscreen = false;
+        SDL_SetWindowSize(window, s.windowed.w, s.windowed.h);
+        SDL_SetWindowPosition(window, s.windowed.x, s.windowed.y);
+    }
+    s.stale = true;
+}
+
+// F11 and Alt+Enter belong to the window: they reach neither the key table nor the key queue. An Enter
+// pressed with Alt is held back until it is released, even if Alt is let go first.
+bool HandleFullscreenKey(SDL_Window* window, const SDL_KeyboardEvent& key) {
+    Screen& s = M().screen;
+    const SDL_Keycode sym = key.keysym.sym;
+    const bool enter = sym == SDLK_RETURN || sym == SDLK_KP_ENTER;
+    if (key.type == SDL_KEYDOWN && enter && (key.keysym.mod & KMOD_ALT) != 0) {
+        s.enterHeldBack = true;
+    } else if (key.type == SDL_KEYUP && enter && s.enterHeldBack) {
+        s.enterHeldBack = false;
+        return true;
+    } else if (sym != SDLK_F11) {
+        return false;
+    }
+    if (key.type == SDL_KEYDOWN && key.repeat == 0) {
+        ToggleFullscreen(window);
+    }
+    return true;
+}
+
+bool HandleVisibility(const SDL_WindowEvent& event) {
+    Screen& s = M().screen;
+    switch (event.event) {
+        case SDL_WINDOWEVENT_MINIMIZED:
+        case SDL_WINDOWEVENT_HIDDEN:
+            s.hidden = true;
+            return true;
+        case SDL_WINDOWEVENT_RESTORED:
+        case SDL_WINDOWEVENT_SHOWN:
+        case SDL_WINDOWEVENT_MAXIMIZED:
+            s.hidden = false;
+            break;
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            // The pointer reads game pixels of the new size at once, before anything is presented.
+            s.shown = fitting::Fit({event.data1, event.data2}, s.picture);
+            break;
+        case SDL_WINDOWEVENT_EXPOSED:
+            break;
+        default:
+            return false;
+    }
+    // The window is seen anew, maybe at another size: bands and picture are drawn again.
+    s.stale = true;
+    Paint();
+    return true;
+}
+
+}  // namespace
+
+void NameApplication() {
+    SDL_setenv("SDL_VIDEO_X11_WMCLASS", kApplicationClass, 0);
+    SDL_setenv("SDL_VIDEO_WAYLAND_WMCLASS", kApplicationClass, 0);
+}
+
+SDL_Window* OpenWindow(const char* title, Size picture) {
+    const fitting::Box usable = UsableArea();
+    const Size size = fitting::OpeningSize(usable, {}, picture);
+    SDL_Window* window = SDL_CreateWindow(title, static_cast<int>(SDL_WINDOWPOS_CENTERED),
+                                          static_cast<int>(SDL_WINDOWPOS_CENTERED), Side(size.w),
+                                          Side(size.h), SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
+    if (window == nullptr) {
+        return nullptr;
+    }
+    // A quarter of the picture still shows what happens; beyond kMaxScale only the memory grows.
+    SDL_SetWindowMinimumSize(window, Side(picture.w / 4), Side(picture.h / 4));
+    SDL_SetWindowMaximumSize(window, Side(std::int64_t{picture.w} * fitting::kMaxScale),
+                             Side(std::int64_t{picture.h} * fitting::kMaxScale));
+    SetIcon(window);
+    Arrange(window, usable, {}, picture);
+    SDL_ShowWindow(window);
+    // The title bar's height is known only once a window manager has framed the window.
+    const Frame frame = FrameOf(window);
+    if (frame.top != 0 || frame.left != 0 || frame.right != 0 || frame.bottom != 0) {
+        Arrange(window, usable, frame, picture);
+    }
+    return window;
+}
+
+bool WithinLimits(SDL_Window* window) {
+    int w = 0;
+    int h = 0;
+    int minW = 0;
+    int minH = 0;
+    int maxW = 0;
+    int maxH = 0;
+    SDL_GetWindowSize(window, &w, &h);
+    SDL_GetWindowMinimumSize(window, &minW, &minH);
+    SDL_GetWindowMaximumSize(window, &maxW, &maxH);
+    if ((SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0 ||
+        (w >= minW && h >= minH && (maxW == 0 || w <= maxW) && (maxH == 0 || h <= maxH))) {
+        return true;
+    }
+    // Without a window manager nothing holds a resize to the limits; SDL clamps the size asked for.
+    SDL_SetWindowSize(window, w, h);
+    return false;
+}
+
+bool HandleWindowEvent(SDL_Window* window, const SDL_Event& event) {
+    switch (event.type) {
+        case SDL_KEYDOWN:
+        case SDL_KEYUP:
+            return HandleFullscreenKey(window, event.key);
+        case SDL_WINDOWEVENT:
+            return HandleVisibility(event.window);
+        default:
+            return false;
+    }
+}
+
+}  // namespace Wimdows::detail

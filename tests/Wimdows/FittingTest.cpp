@@ -1,0 +1,99 @@
+// Where the picture goes in windows and on screens of every size, and which game pixel a pointer is on.
+#include <gtest/gtest.h>
+
+#include "Fitting.h"
+
+namespace {
+
+using namespace Wimdows::fitting;
+
+constexpr Size kPicture{1000, 750};
+constexpr Frame kTitleBar{.top = 30};
+
+struct Opening {
+    const char* screen;
+    Box usable;
+    Size size;
+    Point place;
+};
+
+TEST(Fitting, OpensAtTheLargestWholeMultipleThatFitsWithItsTitleBarAndWhollyOnScreen) {
+    const Opening cases[] = {
+        // Even 1× is too tall: the largest 4:3 window, title bar at the top of the screen.
+        {"1024x600", {0, 0, 1024, 600}, {760, 570}, {132, 30}},
+        {"1366x768 with a 32-row panel below", {0, 0, 1366, 736}, {941, 706}, {212, 30}},
+        {"1366x768 with a 32-row panel above", {0, 32, 1366, 736}, {941, 706}, {212, 62}},
+        {"1920x1080", {0, 0, 1920, 1080}, {1000, 750}, {460, 180}},
+        {"2560x1440: 2x needs 1530 rows", {0, 0, 2560, 1440}, {1000, 750}, {780, 360}},
+        {"3840x2160", {0, 0, 3840, 2160}, {2000, 1500}, {920, 345}},
+        {"second screen right of the first", {1920, 0, 3840, 2160}, {2000, 1500}, {2840, 345}},
+    };
+    for (const Opening& c : cases) {
+        SCOPED_TRACE(c.screen);
+        const Size size = OpeningSize(c.usable, kTitleBar, kPicture);
+        EXPECT_EQ(size, c.size);
+        const Point place = OpeningPlace(c.usable, kTitleBar, size);
+        EXPECT_EQ(place, c.place);
+        EXPECT_GE(place.y - kTitleBar.top, c.usable.y);
+        EXPECT_LE(place.y + size.h, c.usable.y + c.usable.h);
+        EXPECT_GE(place.x, c.usable.x);
+        EXPECT_LE(place.x + size.w, c.usable.x + c.usable.w);
+    }
+}
+
+TEST(Fitting, BrokenDisplayReportsOpenAtASensibleSize) {
+    EXPECT_EQ(OpeningSize({}, kTitleBar, kPicture), kPicture) << "no usable bounds: 1x";
+    EXPECT_EQ(OpeningSize({0, 0, -5, 600}, kTitleBar, kPicture), kPicture);
+    EXPECT_EQ(OpeningSize({0, 0, 32767, 32767}, kTitleBar, kPicture), (Size{8000, 6000})) << "at most 8x";
+    const Size tiny = OpeningSize({0, 0, 10, 20}, kTitleBar, kPicture);
+    EXPECT_GE(tiny.w, 1);
+    EXPECT_GE(tiny.h, 1);
+}
+
+TEST(Fitting, ThePictureKeepsItsShapeCentredWithBandsOnTheOtherSides) {
+    EXPECT_EQ(Fit({1000, 750}, kPicture), (Box{0, 0, 1000, 750}));
+    EXPECT_EQ(Fit({2000, 1500}, kPicture), (Box{0, 0, 2000, 1500}));
+    EXPECT_EQ(Fit({1920, 1080}, kPicture), (Box{240, 0, 1440, 1080})) << "bands left and right";
+    EXPECT_EQ(Fit({800, 1000}, kPicture), (Box{0, 200, 800, 600})) << "bands above and below";
+    EXPECT_EQ(Fit({1001, 751}, kPicture), (Box{0, 0, 1001, 751}));
+    // Degenerate windows: no division by zero, never an empty picture.
+    EXPECT_EQ(Fit({1, 1}, kPicture), (Box{0, 0, 1, 1}));
+    EXPECT_EQ(Fit({0, 0}, kPicture), (Box{0, 0, 1, 1}));
+    EXPECT_EQ(Fit({32767, 32767}, kPicture), (Box{0, 4096, 32767, 24575}));
+}
+
+TEST(Fitting, OnlyWholeMultiplesArePixelExact) {
+    EXPECT_TRUE(WholeMultiple({0, 0, 1000, 750}, kPicture));
+    EXPECT_TRUE(WholeMultiple({5, 0, 3000, 2250}, kPicture));
+    EXPECT_FALSE(WholeMultiple({240, 0, 1440, 1080}, kPicture));
+    EXPECT_FALSE(WholeMultiple({0, 0, 500, 375}, kPicture));
+    EXPECT_FALSE(WholeMultiple({0, 0, 2000, 750}, kPicture));
+}
+
+TEST(Fitting, PointerPositionsBecomeGamePixels) {
+    const Box one{0, 0, 1000, 750};
+    EXPECT_EQ(ToGame({0, 0}, one, kPicture), (Point{0, 0}));
+    EXPECT_EQ(ToGame({999, 749}, one, kPicture), (Point{999, 749}));
+    EXPECT_EQ(ToGame({-1, -1}, one, kPicture), (Point{-1, -1})) << "the 16-bit words read 65535";
+
+    const Box two{0, 0, 2000, 1500};
+    EXPECT_EQ(ToGame({961, 671}, two, kPicture), (Point{480, 335}));
+    EXPECT_EQ(ToGame({1999, 1499}, two, kPicture), (Point{999, 749}));
+    EXPECT_EQ(ToGame({-1, -2}, two, kPicture), (Point{-1, -1}));
+    EXPECT_EQ(ToGame({-3, 2000}, two, kPicture), (Point{-2, 1000}));
+
+    const Box fullscreen{240, 0, 1440, 1080};  // 1920x1080, bands left and right
+    EXPECT_EQ(ToGame({240 + 720, 540}, fullscreen, kPicture), (Point{500, 375}));
+    EXPECT_EQ(ToGame({240, 0}, fullscreen, kPicture), (Point{0, 0}));
+    EXPECT_EQ(ToGame({1679, 1079}, fullscreen, kPicture), (Point{999, 749}));
+    EXPECT_EQ(ToGame({239, 540}, fullscreen, kPicture).x, -1) << "one pixel into the left band";
+    EXPECT_LT(ToGame({0, 540}, fullscreen, kPicture).x, 0) << "a click in the left band is outside";
+    EXPECT_GE(ToGame({1700, 540}, fullscreen, kPicture).x, 1000) << "a click in the right band is outside";
+
+    // Far outside, or a degenerate box: no overflow, no division by zero.
+    const Point far = ToGame({INT32_MIN, INT32_MAX}, {0, 0, 0, 0}, kPicture);
+    EXPECT_LT(far.x, 0);
+    EXPECT_GT(far.y, 749);
+}
+
+}  // namespace
