@@ -49,18 +49,19 @@ class HashWatcher final : public Watcher {
     FrameHashes& hashes_;
 };
 
-// Writes every `every`-th frame as a PNG file until one cannot be written.
+// Writes the wanted frames as PNG files until one cannot be written.
 class PngWatcher final : public Watcher {
   public:
-    PngWatcher(const std::filesystem::path& outFolder, std::int64_t every, Rendering& rendering)
-        : outFolder_(outFolder), every_(every), rendering_(rendering) {}
+    PngWatcher(const std::filesystem::path& outFolder, const std::function<bool(std::int64_t)>& wanted,
+               Rendering& rendering)
+        : outFolder_(outFolder), wanted_(wanted), rendering_(rendering) {}
     void Screen(Game::Screen) override { Add(); }
     void Presented(Spel::PlayType&) override { Add(); }
 
   private:
     void Add() {
         ++frames_;
-        if (frames_ % every_ != 0 || rendering_.failed) {
+        if (!wanted_(frames_) || rendering_.failed) {
             return;
         }
         const std::vector<std::uint32_t> frame = Wimdows::testing::BackFrame();
@@ -78,7 +79,7 @@ class PngWatcher final : public Watcher {
 
     static constexpr std::int32_t kPictureWidth = 1000;  // the game always draws 1000 x 750
     std::filesystem::path outFolder_;
-    std::int64_t every_;
+    const std::function<bool(std::int64_t)>& wanted_;
     Rendering& rendering_;
     std::int64_t frames_ = 0;
 };
@@ -157,10 +158,10 @@ Outcome Play(const Recording& recording, std::int64_t sampleEvery, std::int64_t 
 }
 
 Rendering Render(const Recording& recording, const std::filesystem::path& dataFolder,
-                 const std::filesystem::path& outFolder, std::int64_t every) {
+                 const std::filesystem::path& outFolder, const std::function<bool(std::int64_t)>& wanted) {
     Rendering rendering;
     VirtualRun run(dataFolder);
-    PngWatcher watcher(outFolder, every, rendering);
+    PngWatcher watcher(outFolder, wanted, rendering);
     rendering.summary = RunRecording(run, recording, watcher);
     return rendering;
 }

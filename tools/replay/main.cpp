@@ -7,18 +7,24 @@
 //                        [--stride <frames>]
 //   saltwing-replay auto <recording> [--summary <file>] [--samples <file>] [--every <frames>]
 //                        [--stride <frames>]
-//   saltwing-replay render <recording> <folder> [--every <frames>]
+//   saltwing-replay render <recording> <folder> [--every <frames>] [--frames <list>]
 // The summary goes to standard output. --every: frames between samples of the hash chain (200), or between
-// rendered frames (100, a second of play); --stride: every how many frames the back buffer is hashed (1 for
-// play, 10 for auto, as the test does). Record and render use the game's data, found as the game finds it.
+// rendered frames (100, a second of play; 1 with --frames); --stride: every how many frames the back buffer
+// is hashed (1 for play, 10 for auto, as the test does); --frames: the frames to render, e.g. "2,500-600", of
+// which every --every-th. Record and render use the game's data, found as the game finds it.
+#include <algorithm>
+#include <charconv>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <map>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <system_error>
+#include <utility>
+#include <vector>
 
 #include "Game.h"
 #include "Recorder.h"
@@ -36,7 +42,7 @@ int Usage() {
                  " [--stride <n>]\n"
                  "       saltwing-replay auto <recording> [--summary <file>] [--samples <file>] [--every <n>]"
                  " [--stride <n>]\n"
-                 "       saltwing-replay render <recording> <folder> [--every <n>]\n";
+                 "       saltwing-replay render <recording> <folder> [--every <n>] [--frames <a,b-c,...>]\n";
     return 2;
 }
 
@@ -119,6 +125,28 @@ int PlayBack(const std::string& path, const Options& options) {
     return 0;
 }
 
+// "2,500-600": the frames and ranges of frames listed, each range from its first to its last frame.
+std::optional<std::vector<std::pair<std::int64_t, std::int64_t>>> FrameList(const std::string& text) {
+    std::vector<std::pair<std::int64_t, std::int64_t>> ranges;
+    std::istringstream items(text);
+    for (std::string item; std::getline(items, item, ',');) {
+        std::int64_t first = 0;
+        std::int64_t last = 0;
+        const char* const end = item.data() + item.size();
+        std::from_chars_result read = std::from_chars(item.data(), end, first);
+        last = first;
+        if (read.ec == std::errc{} && read.ptr != end && *read.ptr == '-') {
+            read = std::from_chars(read.ptr + 1, end, last);
+        }
+        if (read.ec != std::errc{} || read.ptr != end || first <= 0 || last < first) {
+            std::cerr << "saltwing-replay: not a frame or range of frames: '" << item << "'\n";
+            return std::nullopt;
+        }
+        ranges.emplace_back(first, last);
+    }
+    return ranges;
+}
+
 // The recording's frames, as the game draws them with its pictures, as PNG files; the summary as for play.
 int Render(const std::string& path, const std::string& folder, const Options& options) {
     const auto recording = Load(path);
@@ -133,8 +161,19 @@ int Render(const std::string& path, const std::string& folder, const Options& op
         std::cerr << "saltwing-replay: cannot make " << folder << ": " << error.message() << '\n';
         return 1;
     }
-    const replay::Rendering rendering =
-        replay::Render(*recording, *data, target, Number(options, "--every", kDefaultRenderEvery));
+    const auto listed = FrameList(options.contains("--frames") ? options.at("--frames") : "");
+    if (!listed) {
+        return 2;
+    }
+    const std::int64_t every =
+        Number(options, "--every", options.contains("--frames") ? 1 : kDefaultRenderEvery);
+    const auto wanted = [&](std::int64_t frame) {
+        return frame % every == 0 &&
+               (listed->empty() || std::any_of(listed->begin(), listed->end(), [frame](const auto& range) {
+                    return range.first <= frame && frame <= range.second;
+                }));
+    };
+    const replay::Rendering rendering = replay::Render(*recording, *data, target, wanted);
     if (rendering.failed) {
         std::cerr << "saltwing-replay: cannot write " << rendering.failed->string() << '\n';
         return 1;
