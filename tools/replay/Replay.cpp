@@ -1,6 +1,7 @@
 #include "Replay.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "AutoPlayer.h"
 #include "Png.h"
@@ -52,9 +53,9 @@ class HashWatcher final : public Watcher {
 // Writes the wanted frames as PNG files until one cannot be written.
 class PngWatcher final : public Watcher {
   public:
-    PngWatcher(const std::filesystem::path& outFolder, const std::function<bool(std::int64_t)>& wanted,
+    PngWatcher(std::filesystem::path outFolder, std::function<bool(std::int64_t)> wanted,
                Rendering& rendering)
-        : outFolder_(outFolder), wanted_(wanted), rendering_(rendering) {}
+        : outFolder_(std::move(outFolder)), wanted_(std::move(wanted)), rendering_(rendering) {}
     void Screen(Game::Screen) override { Add(); }
     void Presented(Spel::PlayType&) override { Add(); }
 
@@ -79,7 +80,7 @@ class PngWatcher final : public Watcher {
 
     static constexpr std::int32_t kPictureWidth = 1000;  // the game always draws 1000 x 750
     std::filesystem::path outFolder_;
-    const std::function<bool(std::int64_t)>& wanted_;
+    std::function<bool(std::int64_t)> wanted_;
     Rendering& rendering_;
     std::int64_t frames_ = 0;
 };
