@@ -1,6 +1,6 @@
 # `cmake --install`: the program in bin/, its generated data in share/saltwing/ (where the program looks
-# beside itself: <bin>/../share/saltwing), and what a desktop needs to list it: a .desktop file, an icon in
-# the hicolor theme and AppStream metainfo.
+# beside itself: <bin>/../share/saltwing), what a desktop needs to list it: a .desktop file, an icon in the
+# hicolor theme and AppStream metainfo, and the manual page.
 include(GNUInstallDirs)
 
 set(SALTWING_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
@@ -13,6 +13,7 @@ endif()
 install(FILES ${SALTWING_PACKAGING_DIR}/saltwing.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${SALTWING_PACKAGING_DIR}/io.github.saltwing.Saltwing.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${SALTWING_PACKAGING_DIR}/saltwing.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 
 # Without the generator (sanitizer builds) there is no data to install.
 if(TARGET saltwing_data)

@@ -25,7 +25,8 @@ data=$prefix/share/saltwing
 
 for file in bin/saltwing share/saltwing/Bitmaps/Hemel.bmp share/saltwing/audio/Intro_Menu.mp3 \
     share/saltwing/fonts/DejaVuSansMono.ttf share/applications/saltwing.desktop \
-    share/icons/hicolor/256x256/apps/saltwing.png share/metainfo/io.github.saltwing.Saltwing.metainfo.xml; do
+    share/icons/hicolor/256x256/apps/saltwing.png share/metainfo/io.github.saltwing.Saltwing.metainfo.xml \
+    share/man/man6/saltwing.6; do
     [[ -s $prefix/$file ]] || fail "$file was not installed"
 done
 [[ -x $prefix/bin/saltwing ]] || fail "bin/saltwing is not executable"

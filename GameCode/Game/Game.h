@@ -2,7 +2,9 @@
 #pragma once
 
 #include <filesystem>
+#include <iosfwd>
 #include <optional>
+#include <span>
 
 #include "Screen.h"
 
@@ -20,5 +22,11 @@ std::filesystem::path InstalledDataFolder(const std::filesystem::path& programFo
 // The folder holding Bitmaps/ and audio/: the working directory, else the installed data; none if neither.
 std::optional<std::filesystem::path> FindDataFolder(const std::filesystem::path& workingDirectory,
                                                     const std::filesystem::path& programFolder);
+
+// The arguments after the program's name. None: start the game (there are none). Otherwise the status to
+// exit with: 0 after --help (usage and controls) or --version on `out`, 2 after one line on `err` for
+// anything else.
+std::optional<int> HandleCommandLine(std::span<const char* const> arguments, std::ostream& out,
+                                     std::ostream& err);
 
 }  // namespace Game

@@ -1,11 +1,15 @@
-// The program entry: find the data, then the menu and the screens until Exit.
+// The program entry: --help or --version, or else find the data, then the menu and the screens until Exit.
 #include <filesystem>
 #include <iostream>
 #include <system_error>
 
 #include "Game.h"
 
-int main() {
+int main(int argc, char** argv) {
+    if (const std::optional<int> status =
+            Game::HandleCommandLine({argv + 1, argv + argc}, std::cout, std::cerr)) {
+        return *status;
+    }
     std::error_code error;
     const std::filesystem::path workingDirectory = std::filesystem::current_path(error);
     const std::filesystem::path programFolder =

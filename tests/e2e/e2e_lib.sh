@@ -50,9 +50,10 @@ start_window_manager() {
         fail "the window manager did not start: $(cat "$work/wm.log")"
 }
 
+# The game starts in its data folder, or in `start_in` if the test sets it.
 window=
 start_game() {
-    (cd "$data" && exec "$game") >"$work/game.log" 2>&1 &
+    (cd "${start_in:-$data}" && exec "$game") >"$work/game.log" 2>&1 &
     game_pid=$!
     eventually xdotool search --name '^Game$' || fail "no window titled Game appeared"
     window=$(xdotool search --name '^Game$' | head -n1)

@@ -1,8 +1,13 @@
 #include "Replay.h"
 
+#include <cstdio>
+#include <utility>
+
 #include "AutoPlayer.h"
+#include "Png.h"
 #include "Recorder.h"
 #include "TimeTesting.h"
+#include "WimdowsTesting.h"
 
 namespace replay {
 
@@ -17,7 +22,8 @@ constexpr std::chrono::minutes kLongestAutoPlay{60};
 // The virtual clock in use for the life of a run, with the random source at its start.
 class VirtualRun {
   public:
-    VirtualRun() {
+    explicit VirtualRun(const std::optional<std::filesystem::path>& dataFolder = std::nullopt)
+        : headless_(dataFolder) {
         Time::UseClockSource(&clock_);
         Time::testing::SetRandomState(0);
     }
@@ -42,6 +48,41 @@ class HashWatcher final : public Watcher {
 
   private:
     FrameHashes& hashes_;
+};
+
+// Writes the wanted frames as PNG files until one cannot be written.
+class PngWatcher final : public Watcher {
+  public:
+    PngWatcher(std::filesystem::path outFolder, std::function<bool(std::int64_t)> wanted,
+               Rendering& rendering)
+        : outFolder_(std::move(outFolder)), wanted_(std::move(wanted)), rendering_(rendering) {}
+    void Screen(Game::Screen) override { Add(); }
+    void Presented(Spel::PlayType&) override { Add(); }
+
+  private:
+    void Add() {
+        ++frames_;
+        if (!wanted_(frames_) || rendering_.failed) {
+            return;
+        }
+        const std::vector<std::uint32_t> frame = Wimdows::testing::BackFrame();
+        if (frame.empty()) {
+            return;  // before the window opens
+        }
+        char name[32];
+        std::snprintf(name, sizeof name, "frame-%06lld.png", static_cast<long long>(frames_));
+        if (WritePng(outFolder_ / name, frame, kPictureWidth)) {
+            ++rendering_.written;
+        } else {
+            rendering_.failed = outFolder_ / name;
+        }
+    }
+
+    static constexpr std::int32_t kPictureWidth = 1000;  // the game always draws 1000 x 750
+    std::filesystem::path outFolder_;
+    std::function<bool(std::int64_t)> wanted_;
+    Rendering& rendering_;
+    std::int64_t frames_ = 0;
 };
 
 // Answers every frame with the automatic player's keys and every menu and end screen with a click, a
@@ -92,23 +133,38 @@ class AutoDriver final : public Watcher {
     bool won_ = false;
 };
 
-}  // namespace
-
-Outcome Play(const Recording& recording, std::int64_t sampleEvery, std::int64_t stride,
-             std::ostream* perFrame) {
-    VirtualRun run;
+// The recording's events delivered at their moments on the run's clock, and the screens run until a second
+// after its end.
+Summary RunRecording(VirtualRun& run, const Recording& recording, Watcher& watcher) {
     const Time::Instant start = run.clock().Now();
     for (const TimedInput& input : recording.events) {
         Wimdows::Schedule(run.clock(), start + milliseconds(input.ms), input.event);
     }
     const std::int64_t end =
         recording.endMs.value_or(recording.events.empty() ? 0 : recording.events.back().ms);
+    return RunScreens(run.clock(), watcher, start + milliseconds(end) + kGrace);
+}
+
+}  // namespace
+
+Outcome Play(const Recording& recording, std::int64_t sampleEvery, std::int64_t stride,
+             std::ostream* perFrame) {
+    VirtualRun run;
     FrameHashes hashes(sampleEvery, stride, perFrame);
     HashWatcher watcher(hashes);
     Outcome outcome;
-    outcome.summary = RunScreens(run.clock(), watcher, start + milliseconds(end) + kGrace);
+    outcome.summary = RunRecording(run, recording, watcher);
     outcome.samples = hashes.Samples();
     return outcome;
+}
+
+Rendering Render(const Recording& recording, const std::filesystem::path& dataFolder,
+                 const std::filesystem::path& outFolder, const std::function<bool(std::int64_t)>& wanted) {
+    Rendering rendering;
+    VirtualRun run(dataFolder);
+    PngWatcher watcher(outFolder, wanted, rendering);
+    rendering.summary = RunRecording(run, recording, watcher);
+    return rendering;
 }
 
 AutoPlayRun RecordAutoPlay() {

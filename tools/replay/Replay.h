@@ -2,7 +2,10 @@
 // recording of the automatic player's whole game.
 #pragma once
 
+#include <filesystem>
+#include <functional>
 #include <iosfwd>
+#include <optional>
 
 #include "FrameHashes.h"
 #include "Recording.h"
@@ -21,6 +24,18 @@ struct Outcome {
 // recording's end.
 Outcome Play(const Recording& recording, std::int64_t sampleEvery, std::int64_t stride,
              std::ostream* perFrame = nullptr);
+
+// Plays the recording as Play does, but in `dataFolder` with the game's pictures, and writes every frame
+// that `wanted` picks (frames counted as Play counts them, from 1) into `outFolder` as frame-NNNNNN.png. A
+// frame that cannot be written ends the writing, not the run.
+struct Rendering {
+    Summary summary;
+    std::int64_t written = 0;
+    std::optional<std::filesystem::path> failed;  // the first file that could not be written
+};
+Rendering Render(const Recording& recording, const std::filesystem::path& dataFolder,
+                 const std::filesystem::path& outFolder,
+                 const std::function<bool(std::int64_t frame)>& wanted);
 
 // The automatic player's game: Start in the main menu, every level played to its end with a retry after
 // every crash, the win, the menu button, Exit.

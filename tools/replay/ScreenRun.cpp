@@ -67,11 +67,16 @@ std::string ToText(const Summary& s) {
     return out.str();
 }
 
-Headless::Headless() : previous_(std::filesystem::current_path()) {
+Headless::Headless(const std::optional<std::filesystem::path>& dataFolder)
+    : previous_(std::filesystem::current_path()) {
     Default("SDL_VIDEODRIVER", "dummy");
     Default("SDL_AUDIODRIVER", "dummy");
     Default("TZ", "UTC");
     tzset();
+    if (dataFolder) {
+        std::filesystem::current_path(*dataFolder);
+        return;
+    }
     std::random_device entropy;
     folder_ = std::filesystem::temp_directory_path() / ("saltwing-run-" + std::to_string(entropy()));
     std::filesystem::create_directories(folder_);
@@ -81,7 +86,9 @@ Headless::Headless() : previous_(std::filesystem::current_path()) {
 Headless::~Headless() {
     std::error_code error;
     std::filesystem::current_path(previous_, error);
-    std::filesystem::remove_all(folder_, error);
+    if (!folder_.empty()) {
+        std::filesystem::remove_all(folder_, error);
+    }
 }
 
 Summary RunScreens(Time::VirtualClock& clock, Watcher& watcher, Time::Instant stopAt) {

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "Screen.h"
@@ -44,18 +45,18 @@ class Watcher {
 };
 
 // SDL's dummy drivers and UTC unless the environment names others, and a working directory of its own
-// without the game's pictures and sounds: a run then does not depend on the art. Restores the working
-// directory at the end.
+// without the game's pictures and sounds: a run then does not depend on the art. Given the game's data
+// folder, the run works there instead, with the pictures. Restores the working directory at the end.
 class Headless {
   public:
-    Headless();
+    explicit Headless(const std::optional<std::filesystem::path>& dataFolder = std::nullopt);
     ~Headless();
     Headless(const Headless&) = delete;
     Headless& operator=(const Headless&) = delete;
 
   private:
     std::filesystem::path previous_;
-    std::filesystem::path folder_;
+    std::filesystem::path folder_;  // made for the run, removed at its end; empty in the data folder
 };
 
 // Runs the screens on `clock` (installed by the caller) until the program ends or the clock reaches `stopAt`.
