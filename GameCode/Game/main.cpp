@@ -6,6 +6,7 @@
 #include "Game.h"
 
 int main() {
+    Game::PrepareProcess();
     std::error_code error;
     const std::filesystem::path workingDirectory = std::filesystem::current_path(error);
     const std::filesystem::path programFolder =

@@ -25,7 +25,7 @@ void RunWaitHook() {
 }  // namespace
 
 Instant RealClock::Now() {
-    return std::chrono::duration_cast<Instant>(std::chrono::system_clock::now().time_since_epoch());
+    return std::chrono::duration_cast<Instant>(std::chrono::steady_clock::now().time_since_epoch());
 }
 
 void RealClock::WaitUntil(Instant when) {
@@ -73,13 +73,16 @@ void SetWaitHook(std::function<void()> hook) {
 }
 
 void Delay(std::uint32_t milliseconds) {
+    constexpr Instant step = std::chrono::milliseconds(10);
     ClockSource& clock = Clock();
-    clock.WaitUntil(clock.Now() + std::chrono::milliseconds(milliseconds));
-    RunWaitHook();
+    const Instant end = clock.Now() + std::chrono::milliseconds(milliseconds);
+    do {
+        clock.WaitUntil(std::min(end, clock.Now() + step));
+        RunWaitHook();
+    } while (clock.Now() < end);
 }
 
 void WaitNextHundredth() {
-    // Hundredth boundaries of local time fall on those of the epoch count: zones are whole minutes.
     constexpr Instant hundredth = std::chrono::milliseconds(10);
     ClockSource& clock = Clock();
     const Instant now = clock.Now();

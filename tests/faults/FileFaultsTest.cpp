@@ -80,4 +80,8 @@ TEST(SpoiledGameFiles, FoldersInPlaceOfFilesLeaveAPlayableGame) {
     RunWithEveryFileSpoiled(Fault::Folder);
 }
 
+TEST(SpoiledGameFiles, NamedPipesInPlaceOfFilesLeaveAPlayableGame) {
+    RunWithEveryFileSpoiled(Fault::Fifo);
+}
+
 }  // namespace
