@@ -34,6 +34,16 @@ launch() {
     window=$(xdotool search --name '^Game$' | head -n1)
 }
 
+# The menu of a running program: a screenshot of a window that is gone would wait for ever.
+menu_shown() {
+    kill -0 "$game_pid" 2>/dev/null && menu_drawn
+}
+
+# Says how the program ended, if it has.
+how_it_ended() {
+    if [[ -s $work/status ]]; then echo "it ended with status $(cat "$work/status")"; fi
+}
+
 # Checks that the program ends within a second of what was done to it, with status 0.
 ended_within_a_second() {
     for _ in $(seq 10); do
@@ -55,34 +65,45 @@ window_to_menu() {
     launch ">\"\$work/game.log\" 2>&1"
     local started
     started=$(date +%s%N)
-    eventually menu_drawn || fail "the main menu was not drawn"
+    eventually menu_shown || fail "the main menu was not drawn; $(how_it_ended)"
     took=$((($(date +%s%N) - started) / 1000000))
+}
+
+standing_still() {
+    shot still_a
+    sleep 0.3
+    shot still_b
+    [[ $(differing_pixels still_a still_b) -eq 0 ]]
 }
 
 crash() {
     launch ">\"\$work/game.log\" 2>&1"
     point_at 10 10
-    eventually menu_drawn || fail "the main menu was not drawn"
+    eventually menu_shown || fail "the main menu was not drawn; $(how_it_ended)"
     click_at 480 335
     sleep 1
-    # A dive takes a second; the crash sequence that follows lasts seven.
+    # A dive takes a second. The crash sequence that follows keeps the last frame for two seconds, then shows
+    # its picture for five: once the screen stands still, two and a half more seconds are well inside the
+    # picture's five.
     xdotool keydown --window "$window" Down
-    sleep 2
+    sleep 1
+    eventually standing_still || fail "the dive did not end in a crash; $(how_it_ended)"
     xdotool keyup --window "$window" Down
+    sleep 2.5
 }
 
 case $case_name in
     closed-descriptors)
         export SDL_AUDIODRIVER=nonexistent
         launch ">&- 2>&-"
-        eventually menu_drawn || fail "the main menu was not drawn"
+        eventually menu_shown || fail "the main menu was not drawn; $(how_it_ended)"
         kill -TERM "$game_pid"
         ended_within_a_second SIGTERM
         ;;
     closed-pipe)
         export SDL_AUDIODRIVER=nonexistent
         launch "2>\"\$work/game.log\""
-        eventually menu_drawn || fail "the main menu was not drawn: $(cat "$work/status" 2>/dev/null)"
+        eventually menu_shown || fail "the main menu was not drawn; $(how_it_ended)"
         kill -INT "$game_pid"
         ended_within_a_second SIGINT
         ;;
