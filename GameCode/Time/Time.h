@@ -54,8 +54,8 @@ class ClockSource {
     virtual void WaitUntil(Instant when) = 0;
 };
 
-// The steady (monotonic) clock. Waits sleep until shortly before their moment and spin only the last fraction
-// of a millisecond, so a paced frame starts on time without burning a core.
+// The steady (monotonic) clock. Waits sleep to an absolute deadline on it, so a paced frame starts on time
+// without burning a core.
 class RealClock final : public ClockSource {
   public:
     Instant Now() override;
