@@ -14,4 +14,7 @@ saltwing_find_sdl_part(SDL2::SDL2 SDL2 sdl2)
 saltwing_find_sdl_part(SDL2_ttf::SDL2_ttf SDL2_ttf SDL2_ttf)
 saltwing_find_sdl_part(SDL2_mixer::SDL2_mixer SDL2_mixer SDL2_mixer)
 
+# Only to quiet ALSA's own error printing, which SDL's ALSA driver leaves on.
+pkg_check_modules(ALSA REQUIRED IMPORTED_TARGET alsa)
+
 find_package(Threads REQUIRED)

@@ -13,6 +13,10 @@ namespace Game {
 // Shows one screen and returns the one that follows.
 Screen Run(Screen screen);
 
+// Opens /dev/null on closed standard descriptors, ignores SIGPIPE, and makes SIGTERM and SIGINT close the
+// window, so that the run ends with status 0. First thing in main.
+void PrepareProcess();
+
 // Opens the menu and runs screens until Exit (status 0) or Abort (status 1). A window closed from its
 // title bar also ends the run, with status 0.
 int RunProgram();

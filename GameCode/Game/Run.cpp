@@ -40,6 +40,7 @@ int RunProgram() {
     try {
         Screen next = Menu::MediaMenu();
         while (next != Screen::Exit && next != Screen::Abort) {
+            Wimdows::FlushKeys();
             next = Run(next);
         }
         status = next == Screen::Exit ? 0 : 1;

@@ -6,6 +6,7 @@
 #include "Game.h"
 
 int main(int argc, char** argv) {
+    Game::PrepareProcess();
     if (const std::optional<int> status =
             Game::HandleCommandLine({argv + 1, argv + argc}, std::cout, std::cerr)) {
         return *status;

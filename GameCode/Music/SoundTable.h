@@ -4,6 +4,7 @@
 #include <SDL2/SDL_mixer.h>
 
 #include <cstdint>
+#include <future>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -26,6 +27,8 @@ struct SoundTable {
     // The handle that last started a sound on each channel. A channel finished by one handle and then
     // taken by another belongs to the newer one, so the older handle's stop or volume leaves it alone.
     std::vector<std::uint32_t> channelOwner;
+    // The device being opened, from the start of an opening until the InitMusic that sees it end.
+    std::future<bool> opening;
 };
 
 SoundTable& Table();

@@ -1,4 +1,6 @@
 // Loading samples into the table and finding a handle's slot.
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 #include "Music.h"
@@ -46,6 +48,11 @@ Mix_Chunk* SharedSample(const char* file) {
     auto& samples = detail::Table().samples;
     if (const auto found = samples.find(file); found != samples.end()) {
         return found->second;
+    }
+    // A named pipe or a device in place of a sound file would block the game for ever: it counts as missing.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) {
+        return nullptr;
     }
     Mix_Chunk* sample = Mix_LoadWAV(file);
     if (sample != nullptr) {

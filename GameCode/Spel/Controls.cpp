@@ -127,6 +127,7 @@ void InitialisePlay(PlayType& play) {
     GetClock(play.Player.HitTime.start);
     GetClock(play.TimeDeltaBullet.start);
     GetClock(play.TimeDeltaBomb.start);
+    GetClock(play.Time.lastFrameStart);
     play.WIN = false;
     play.BombCounter = 0;
     play.BulletCounter = 0;
@@ -178,6 +179,7 @@ std::optional<Screen> Frame(PlayType& play) {
     PlayerType& player = play.Player;
     TimeType& time = play.Time;
 
+    PauseOverGap(time, player);
     Wimdows::DrawBitmap(Bitmaps.BackGround[0], 0, 0);
     Wimdows::DrawBitmap(Bitmaps.BackGround[1], 0, 660);
     DrawDashboard(player, play.DashBoard, play.BombCounter);
@@ -200,7 +202,8 @@ std::optional<Screen> Frame(PlayType& play) {
     if (VerticalArrow(play.DashBoard.NoFuel, player) || Fall(time.DiffEnemy, player)) {
         return Screen::GameOver;
     }
-    Pause(P, player);
+    // Sound fix: a play does not go on unseen behind another window or minimised.
+    Pause(P || Wimdows::TakeFocusLoss(), player);
     PaceFrame(time);
     if (TakeDown(player, play.Enemy.Allied, play.DashBoard)) {
         return Screen::GameOver;

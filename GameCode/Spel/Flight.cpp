@@ -23,6 +23,9 @@ constexpr std::int32_t kTakeOffEdge = 10;
 constexpr std::uint32_t kPauseDebounce = 150;
 // How often the pause looks at the P key: the pause is measured in hundredths anyway.
 constexpr std::uint32_t kPausePoll = 10;
+// Hundredths between two frame starts beyond which the game was not running (its own long waits end the
+// play).
+constexpr std::int32_t kLongestFrame = 100;
 
 // Sound, then the picture for five seconds; the game-over screen follows.
 void CrashSequence(std::uint32_t& sound, const char* file, bool stopSound, std::uint32_t picture) {
@@ -157,8 +160,22 @@ void Pause(bool PFlag, PlayerType& Player) {
         Time::Delay(kPausePoll);
     }
     Time::Delay(kPauseDebounce);
+    // A focus loss before P was pressed in the window is over.
+    Wimdows::TakeFocusLoss();
     GetClock(pause.now);
     Player.PauseTime = Player.PauseTime + Time::TimeDeltaHundreds(pause.start, pause.now);
+}
+
+void PauseOverGap(TimeType& time, PlayerType& Player) {
+    Time::DateTime now;
+    GetClock(now);
+    const std::int32_t paused = Player.PauseTime - time.pausedBeforeLastFrame;
+    const std::int32_t gap = Time::TimeDeltaHundreds(time.lastFrameStart, now) - paused;
+    if (gap > kLongestFrame) {
+        Player.PauseTime = Player.PauseTime + gap;
+    }
+    time.lastFrameStart = now;
+    time.pausedBeforeLastFrame = Player.PauseTime;
 }
 
 void CrashAir() {

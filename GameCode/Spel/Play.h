@@ -32,6 +32,10 @@ void HorizontalArrow(PlayerType& Player);
 [[nodiscard]] bool TakeDown(PlayerType& Player, FriendType Allied, DashBoardType& DashBoard);
 // Pressing P pauses until P is pressed again; the time spent is added to Player.PauseTime.
 void Pause(bool PFlag, PlayerType& Player);
+// Sound fix: more than a second between two frame starts that no pause accounts for (a suspend, SIGSTOP, a
+// debugger) is added to Player.PauseTime, so the play goes on where it stopped, as after P. Run first in a
+// frame, before anything reads the time.
+void PauseOverGap(TimeType& time, PlayerType& Player);
 // The crash sequences: sound, then a picture; the game-over screen follows.
 void CrashAir();
 void CrashSea();

@@ -88,6 +88,9 @@ struct TimeType {
     TimeRecord WinTime;   // read by nothing; the global WinTime serves
     std::int32_t DiffMain = 0;
     std::int32_t DiffEnemy = 0;  // hundredths since the play began
+    // Not of the design: the previous frame's start and the pause total then, to tell a gap from a pause.
+    Time::DateTime lastFrameStart;
+    std::int32_t pausedBeforeLastFrame = 0;
 };
 
 struct SoundType {

@@ -1,16 +1,15 @@
 // The clock sources and the waits that go through them.
+#include <time.h>
+
 #include <algorithm>
 #include <atomic>
-#include <thread>
+#include <cerrno>
 
 #include "Time.h"
 
 namespace Time {
 
 namespace {
-
-// The real clock sleeps until this long before the moment it waits for, then spins.
-constexpr Instant kSpinMargin = std::chrono::microseconds(300);
 
 RealClock gRealClock;
 std::atomic<ClockSource*> gSource{&gRealClock};
@@ -25,15 +24,18 @@ void RunWaitHook() {
 }  // namespace
 
 Instant RealClock::Now() {
-    return std::chrono::duration_cast<Instant>(std::chrono::system_clock::now().time_since_epoch());
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
 }
 
 void RealClock::WaitUntil(Instant when) {
-    const Instant remaining = when - Now();
-    if (remaining > kSpinMargin) {
-        std::this_thread::sleep_for(remaining - kSpinMargin);
-    }
-    while (Now() < when) {
+    // Sleeps to the moment itself, on the same clock that Now reads: nothing to spin, and a sleep cut short
+    // by a signal goes on to the same deadline.
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(when);
+    const timespec deadline{.tv_sec = static_cast<std::time_t>(seconds.count()),
+                            .tv_nsec = static_cast<long>((when - seconds).count())};
+    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &deadline, nullptr) == EINTR) {
     }
 }
 
@@ -73,13 +75,16 @@ void SetWaitHook(std::function<void()> hook) {
 }
 
 void Delay(std::uint32_t milliseconds) {
+    constexpr Instant step = std::chrono::milliseconds(10);
     ClockSource& clock = Clock();
-    clock.WaitUntil(clock.Now() + std::chrono::milliseconds(milliseconds));
-    RunWaitHook();
+    const Instant end = clock.Now() + std::chrono::milliseconds(milliseconds);
+    do {
+        clock.WaitUntil(std::min(end, clock.Now() + step));
+        RunWaitHook();
+    } while (clock.Now() < end);
 }
 
 void WaitNextHundredth() {
-    // Hundredth boundaries of local time fall on those of the epoch count: zones are whole minutes.
     constexpr Instant hundredth = std::chrono::milliseconds(10);
     ClockSource& clock = Clock();
     const Instant now = clock.Now();

@@ -9,7 +9,7 @@
 
 namespace Time {
 
-// One wall-clock reading.
+// One clock reading. Readings of the steady clock carry no date: year, month, day and zone stay 0.
 struct DateTime {
     std::uint32_t year = 0;
     std::uint32_t month = 0;
@@ -35,14 +35,15 @@ std::int32_t TimeDeltaHundreds(DateTime time1, DateTime time2);
 // Inclusive at both ends; b < a is a programming error that ends the program.
 std::int32_t RandomNr(std::int32_t a, std::int32_t b);
 
-// Waits a number of milliseconds through the clock source.
+// Waits a number of milliseconds through the clock source, in steps of at most a hundredth, running the
+// wait hook after each step so that a close or a signal ends even a long wait at once.
 void Delay(std::uint32_t milliseconds);
 // Frame pacing: returns in the first moment the clock's hundredth differs from the one it had at the call.
 void WaitNextHundredth();
 
 // ---- Clock source -------------------------------------------------------------------------------------
 
-// Wall-clock time since the Unix epoch.
+// Time since the clock source's origin: boot for the real clock, so that setting the date changes nothing.
 using Instant = std::chrono::nanoseconds;
 
 class ClockSource {
@@ -53,8 +54,8 @@ class ClockSource {
     virtual void WaitUntil(Instant when) = 0;
 };
 
-// The wall clock. Waits sleep until shortly before their moment and spin only the last fraction of a
-// millisecond, so a paced frame starts on time without burning a core.
+// The steady (monotonic) clock. Waits sleep to an absolute deadline on it, so a paced frame starts on time
+// without burning a core.
 class RealClock final : public ClockSource {
   public:
     Instant Now() override;
@@ -89,8 +90,8 @@ class VirtualClock final : public ClockSource {
 ClockSource& Clock();
 void UseClockSource(ClockSource* source);
 
-// Runs after every wait of Delay and WaitNextHundredth, on the waiting thread. The window layer uses it
-// to notice a window closed from its title bar; nullptr removes it.
+// Runs after every wait (and every step of a long one) of Delay and WaitNextHundredth, on the waiting thread.
+// The window layer uses it to notice a window closed from its title bar; nullptr removes it.
 void SetWaitHook(std::function<void()> hook);
 
 }  // namespace Time

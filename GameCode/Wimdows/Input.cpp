@@ -93,7 +93,11 @@ void Observe(const InputEvent& event) {
 
 void AddKey(std::uint32_t k) {
     std::lock_guard lock(M().blockMutex);
-    M().keybuf.push_back(k);
+    auto& queue = M().keybuf;
+    if (queue.size() == kKeyQueueLength) {
+        queue.pop_front();
+    }
+    queue.push_back(k);
 }
 
 }  // namespace
@@ -134,6 +138,12 @@ std::optional<InputEvent> TranslateInput(const SDL_Event& event) {
             }
             return input;
         }
+        case SDL_WINDOWEVENT:
+            if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST ||
+                event.window.event == SDL_WINDOWEVENT_MINIMIZED) {
+                return InputEvent{.kind = Kind::FocusLost};
+            }
+            return std::nullopt;
         default:
             return std::nullopt;
     }
@@ -147,6 +157,7 @@ void ResetInput() {
     {
         std::lock_guard lock(m.blockMutex);
         m.keybuf.clear();
+        m.focusLost.store(false);
         m.mouse.x = 0;
         m.mouse.y = 0;
     }
@@ -209,6 +220,9 @@ void Deliver(const InputEvent& event) {
                 Capture(false);
             }
             break;
+        case Kind::FocusLost:
+            m.focusLost.store(true);
+            break;
     }
 }
 
@@ -228,6 +242,11 @@ bool KeyDown(std::uint32_t k) {
 void FlushKeys() {
     std::lock_guard lock(M().blockMutex);
     M().keybuf.clear();
+    M().focusLost.store(false);
+}
+
+bool TakeFocusLoss() {
+    return M().focusLost.exchange(false);
 }
 
 void MousePos(std::int32_t& x, std::int32_t& y) {

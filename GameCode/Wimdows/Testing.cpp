@@ -161,6 +161,17 @@ void SendSdlKey(std::int32_t sdlKeycode, bool down, bool repeat) {
     SendToWindowThread(event);
 }
 
+void SendSdlFocusLoss(bool minimised) {
+    SDL_Event event{};
+    event.type = SDL_WINDOWEVENT;
+    event.window.event = minimised ? SDL_WINDOWEVENT_MINIMIZED : SDL_WINDOWEVENT_FOCUS_LOST;
+    SendToWindowThread(event);
+}
+
+void ForgetCloseRequest() {
+    gCloseAsked.store(false);
+}
+
 void SendSdlMouse(std::int32_t x, std::int32_t y, std::uint8_t button, bool down, std::uint8_t clicks) {
     SDL_Event event{};
     if (button == 0) {

@@ -1,6 +1,10 @@
 // Text in six font numbers, drawn with SDL2_ttf from the DejaVu faces.
 #include <charconv>
+#include <cstdio>
+#include <filesystem>
 #include <string>
+#include <string_view>
+#include <system_error>
 
 #include "WimdowsState.h"
 
@@ -29,6 +33,14 @@ constexpr std::array<Face, 6> kFaces{{
 
 // Beside the program first, then where Debian keeps the faces.
 constexpr std::array<const char*, 2> kFontFolders{"fonts/", "/usr/share/fonts/truetype/dejavu/"};
+
+std::size_t FirstFaceOf(std::string_view file) {
+    std::size_t i = 0;
+    while (kFaces[i].file != file) {
+        ++i;
+    }
+    return i;
+}
 
 TTF_Font* FontOf(std::uint32_t style) {
     return M().fonts[style < kFaces.size() ? style : 0];
@@ -71,10 +83,21 @@ void PrepareFonts() {
     }
     for (std::size_t i = 0; i < kFaces.size(); ++i) {
         for (const char* folder : kFontFolders) {
-            m.fonts[i] = TTF_OpenFont((std::string(folder) + kFaces[i].file).c_str(), kFaces[i].size);
+            const std::string path = std::string(folder) + kFaces[i].file;
+            // Anything but a regular file (a named pipe would block for ever) counts as missing.
+            std::error_code error;
+            if (std::filesystem::is_regular_file(path, error)) {
+                m.fonts[i] = TTF_OpenFont(path.c_str(), kFaces[i].size);
+            }
             if (m.fonts[i] != nullptr) {
                 break;
             }
+        }
+        // Said once per file: without it, every text in its fonts would vanish without a word.
+        if (m.fonts[i] == nullptr && FirstFaceOf(kFaces[i].file) == i) {
+            std::fprintf(stderr,
+                         "Saltwing: cannot open the font file %s in %s or %s; its texts will not show\n",
+                         kFaces[i].file, kFontFolders[0], kFontFolders[1]);
         }
         // The first render of a font costs most of a millisecond; pay it here, not in the first frame.
         if (m.fonts[i] != nullptr) {

@@ -21,6 +21,9 @@ void Window(const char* title, std::uint32_t x, std::uint32_t y);
 // Closes the window; returns once everything of it is released.
 void KillWindow();
 WinState State();
+// Closes the window as the player's close from its title bar would, whenever there is one (now or the next
+// to open). Safe to call from a signal handler: SIGTERM and SIGINT end the program the same way.
+void RequestClose();
 
 // Thrown out of a wait (Time::Delay, Time::WaitNextHundredth) on the main thread once the player has
 // closed the window from its title bar; the program entry catches it and ends with status 0.
@@ -37,7 +40,11 @@ inline constexpr std::uint32_t VK_RIGHT = 0x27;
 inline constexpr std::uint32_t VK_DOWN = 0x28;
 
 bool KeyDown(std::uint32_t k);
+// Empties the key queue (it keeps only the newest presses anyway) and forgets a focus loss not yet taken:
+// every screen starts with both.
 void FlushKeys();
+// Whether the window lost the keyboard focus or was minimised since the last call or FlushKeys.
+bool TakeFocusLoss();
 void MousePos(std::int32_t& x, std::int32_t& y);
 using MouseProc = void (*)(std::int32_t x, std::int32_t y);
 // Registers the left-button-release callback; nullptr switches it off.
@@ -46,7 +53,16 @@ void OnMouseLeftUp(MouseProc proc);
 // One input message as the window thread receives it. Scripted input (tests, replays) is delivered
 // through the same path with Deliver, or stamped with a time on a virtual clock with Schedule.
 struct InputEvent {
-    enum class Kind : std::uint8_t { KeyDown, KeyUp, MouseMove, LeftDown, LeftUp, RightDown, RightUp };
+    enum class Kind : std::uint8_t {
+        KeyDown,
+        KeyUp,
+        MouseMove,
+        LeftDown,
+        LeftUp,
+        RightDown,
+        RightUp,
+        FocusLost
+    };
     Kind kind = Kind::MouseMove;
     std::uint32_t key = 0;  // virtual-key code of key events
     std::int32_t x = 0;     // picture pixels of mouse events, however large the window shows it

@@ -55,6 +55,9 @@ constexpr std::int32_t Far(std::int64_t v) {
     return static_cast<std::int32_t>(std::clamp(v, -kFar, kFar));
 }
 
+// The game never reads more than a few queued presses; a key storm on a menu must not make the queue grow.
+inline constexpr std::size_t kKeyQueueLength = 64;
+
 struct WinStruct {
     std::atomic<WinState> state{STATE_DEAD};
     std::string title;  // written by Window before the window thread starts
@@ -128,8 +131,9 @@ struct Module {
 
     // Input.
     std::array<std::atomic<bool>, 256> key{};
-    std::mutex blockMutex;  // the design's `block`: key queue and mouse position
-    std::deque<std::uint32_t> keybuf;
+    std::mutex blockMutex;             // the design's `block`: key queue and mouse position
+    std::deque<std::uint32_t> keybuf;  // at most kKeyQueueLength presses, the newest
+    std::atomic<bool> focusLost{false};
     MouseStruct mouse;
 
     // Text; main thread only.
@@ -139,6 +143,10 @@ struct Module {
     // Rendered texts by (font, colour, text): the dashboard draws the same labels every frame.
     std::map<std::tuple<TTF_Font*, std::uint32_t, std::string>, SurfacePtr> rendered;
 };
+
+// Set by RequestClose, possibly in a signal handler: a plain lock-free flag outside the module instance,
+// never reset by the game, so that a window opened after the request closes too.
+extern std::atomic<bool> gCloseAsked;
 
 // The one instance; never destroyed, so a window thread still running at exit finds it intact.
 Module& M();

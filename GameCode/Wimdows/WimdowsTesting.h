@@ -38,6 +38,10 @@ std::uint64_t NativeWindowId();
 // Sends an SDL key press or release (an SDL_Keycode such as SDLK_a) to the window thread and returns once
 // it has been handled there, as a real key would be.
 void SendSdlKey(std::int32_t sdlKeycode, bool down, bool repeat = false);
+// Sends the window event of a lost keyboard focus, or of a minimised window, through the window thread.
+void SendSdlFocusLoss(bool minimised);
+// Takes back a RequestClose, so that later windows of the test stay open.
+void ForgetCloseRequest();
 // Sends an SDL mouse event through the window thread: button 0 is a move, 1 left, 3 right.
 void SendSdlMouse(std::int32_t x, std::int32_t y, std::uint8_t button = 0, bool down = false,
                   std::uint8_t clicks = 1);

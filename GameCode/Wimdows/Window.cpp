@@ -18,6 +18,9 @@ Module& M() {
     return *module;
 }
 
+std::atomic<bool> gCloseAsked{false};
+static_assert(std::atomic<bool>::is_always_lock_free);
+
 namespace {
 thread_local bool tWindowThread = false;
 }  // namespace
@@ -66,13 +69,17 @@ void JoinWindowThread() {
 }
 
 [[noreturn]] void CantCreateWindow(const std::string& reason) {
-    // Sound fix: without a window the program would go on invisibly; say why and end.
-    std::fprintf(stderr, "Can't create window. %s\n", reason.c_str());
+    // Sound fix: without a window the program would go on invisibly; say why, and where, and end.
+    const char* x11 = SDL_getenv("DISPLAY");
+    const char* wayland = SDL_getenv("WAYLAND_DISPLAY");
+    std::fprintf(stderr, "Can't create window. %s (display tried: DISPLAY=%s, WAYLAND_DISPLAY=%s)\n",
+                 reason.c_str(), x11 != nullptr ? x11 : "unset", wayland != nullptr ? wayland : "unset");
     std::exit(1);
 }
 
 // With no display SDL 2.26 quietly picks its invisible "offscreen" driver. Unless a driver was asked for
-// (the tests ask for dummy), only drivers that show something on a screen may be chosen.
+// (the tests ask for dummy), only drivers that show something on a screen may be chosen; Wayland only when a
+// compositor is named, since without one its library fills the console with guesses.
 void ChooseRealDisplays() {
     if (SDL_getenv("SDL_VIDEODRIVER") != nullptr) {
         return;
@@ -80,7 +87,8 @@ void ChooseRealDisplays() {
     std::string drivers;
     for (int i = 0; i < SDL_GetNumVideoDrivers(); ++i) {
         const std::string_view name = SDL_GetVideoDriver(i);
-        if (name == "offscreen" || name == "dummy" || name == "evdev") {
+        if (name == "offscreen" || name == "dummy" || name == "evdev" ||
+            (name == "wayland" && SDL_getenv("WAYLAND_DISPLAY") == nullptr)) {
             continue;
         }
         drivers += drivers.empty() ? "" : ",";
@@ -179,7 +187,7 @@ void RunEventLoop(SDL_Window* window) {
             std::lock_guard lock(m.frontMutex);
             sync = m.syncRequested;
         }
-        const bool closedByPlayer = HandleEvents(window);
+        const bool closedByPlayer = HandleEvents(window) || gCloseAsked.load();
         Present(window);
         m.syncDone.store(sync);
         m.syncDone.notify_all();
@@ -237,10 +245,21 @@ void WinMain() {
     SetState(window != nullptr ? STATE_DEAD : STATE_ERROR);
 }
 
-// Sound fix: closing the window from its title bar ends the program (the design ran on invisibly). Every
-// loop of the game waits through the clock, so the next wait carries the close to the program entry.
+// Sound fix: closing the window from its title bar (or SIGTERM, SIGINT) ends the program (the design ran on
+// invisibly). Every loop of the game waits through the clock, so the next wait carries the close to the
+// program entry.
 void ThrowIfClosedByPlayer() {
-    if (M().closedByPlayer.load()) {
+    Module& m = M();
+    const bool asked = gCloseAsked.load();
+    if (asked && !m.closedByPlayer.load()) {
+        // A signal: close now rather than at the window thread's next look, so the wait ends at this step.
+        {
+            std::lock_guard lock(m.frontMutex);
+            m.closeRequested = true;
+        }
+        m.wake.notify_one();
+    }
+    if (asked || m.closedByPlayer.load()) {
         WaitUntilDead();
         JoinWindowThread();
         throw WindowClosed{};
@@ -294,6 +313,10 @@ void KillWindow() {
     SetState(STATE_DEAD);
     JoinWindowThread();
     m.closedByPlayer.store(false);
+}
+
+void RequestClose() {
+    gCloseAsked.store(true);
 }
 
 WinState State() {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <ctime>
+
 #include "Time.h"
 #include "VirtualTime.h"
 
@@ -60,7 +63,30 @@ TEST(GetClock, ReadsTheClockSourceInTruncatedHundredths) {
     EXPECT_EQ(t.zone, 0);
 }
 
-TEST(GetClock, RealClockFollowsTheWallClock) {
+TEST(GetClock, ReadingsDoNotDependOnTheTimeZone) {
+    // Half an hour off UTC: a reading in local time would be half an hour into its hour.
+    ::setenv("TZ", "IST-5:30", 1);
+    ::tzset();
+    testsupport::VirtualTime time;  // 12:00:00.00 UTC
+    Time::DateTime t;
+    Time::GetClock(t);
+    ::unsetenv("TZ");
+    ::tzset();
+    EXPECT_EQ(t.hour, 12u);
+    EXPECT_EQ(t.minute, 0u);
+    EXPECT_EQ(t.second, 0u);
+}
+
+TEST(RealClock, ReadsTheSteadyClockSoThatSettingTheDateChangesNothing) {
+    timespec steady{};
+    ::clock_gettime(CLOCK_MONOTONIC, &steady);
+    const Time::Instant expected =
+        std::chrono::seconds(steady.tv_sec) + std::chrono::nanoseconds(steady.tv_nsec);
+    Time::RealClock real;
+    EXPECT_LT(std::chrono::abs(real.Now() - expected), std::chrono::seconds(1));
+}
+
+TEST(GetClock, RealClockMovesOn) {
     Time::DateTime a;
     Time::DateTime b;
     Time::GetClock(a);

@@ -54,6 +54,19 @@ TEST(VirtualClock, ActionsMayScheduleMore) {
     EXPECT_EQ(runs, 2);
 }
 
+TEST(WaitHook, EndsALongWaitWithinAHundredth) {
+    struct Closed {};
+    testsupport::VirtualTime time;
+    const Time::Instant closedAt = time.At(25);
+    Time::SetWaitHook([&] {
+        if (time.clock().Now() >= closedAt) {
+            throw Closed{};
+        }
+    });
+    EXPECT_THROW(Time::Delay(5000), Closed);
+    EXPECT_LE(time.Elapsed(), 35);
+}
+
 TEST(WaitHook, RunsAfterEveryWait) {
     testsupport::VirtualTime time;
     int calls = 0;

@@ -43,6 +43,28 @@ TEST_F(Input, EveryPressIsQueuedAutoRepeatsTooUntilFlushKeys) {
     EXPECT_TRUE(KeyDown(0x42)) << "flushing the queue leaves the key table alone";
 }
 
+TEST_F(Input, AKeyStormKeepsOnlyTheNewestPressesQueued) {
+    for (int i = 0; i < 10000; ++i) {
+        Deliver({InputEvent::Kind::KeyDown, static_cast<std::uint32_t>(0x41 + i % 26), 0, 0});
+    }
+    const std::vector<std::uint32_t> queue = wt::KeyQueue();
+    ASSERT_LE(queue.size(), 256u);
+    ASSERT_FALSE(queue.empty());
+    EXPECT_EQ(queue.back(), 0x41u + 9999 % 26) << "the newest press stays";
+}
+
+TEST_F(Input, LosingTheFocusOrMinimisingIsTakenOnce) {
+    EXPECT_FALSE(TakeFocusLoss());
+    wt::SendSdlFocusLoss(false);
+    EXPECT_TRUE(TakeFocusLoss());
+    EXPECT_FALSE(TakeFocusLoss());
+    wt::SendSdlFocusLoss(true);
+    EXPECT_TRUE(TakeFocusLoss());
+    wt::SendSdlFocusLoss(false);
+    FlushKeys();
+    EXPECT_FALSE(TakeFocusLoss()) << "a new screen starts without it";
+}
+
 TEST_F(Input, MousePositionIsTwoWords) {
     std::int32_t x = -1;
     std::int32_t y = -1;

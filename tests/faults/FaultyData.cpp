@@ -1,6 +1,7 @@
 #include "FaultyData.h"
 
 #include <stdlib.h>
+#include <sys/stat.h>
 
 #include <array>
 #include <fstream>
@@ -94,6 +95,8 @@ std::string NameOf(Fault fault) {
             return "huge-size header";
         case Fault::Folder:
             return "a folder in its place";
+        case Fault::Fifo:
+            return "a named pipe in its place";
     }
     return "?";
 }
@@ -145,6 +148,12 @@ void FaultyData::Spoil(const std::string& file, Fault fault) {
             break;
         case Fault::Folder:
             fs::create_directory(target);
+            break;
+        case Fault::Fifo:
+            // Nobody ever writes into it: opening it for reading would wait for ever.
+            if (mkfifo(target.c_str(), 0600) != 0) {
+                throw std::runtime_error("cannot make a named pipe");
+            }
             break;
     }
 }

@@ -8,7 +8,7 @@
 
 namespace faults {
 
-enum class Fault { Missing, Empty, Truncated, Garbage, HugeHeader, Folder };
+enum class Fault { Missing, Empty, Truncated, Garbage, HugeHeader, Folder, Fifo };
 
 std::string NameOf(Fault fault);
 

@@ -12,7 +12,7 @@ namespace {
 
 using Kind = Wimdows::InputEvent::Kind;
 
-constexpr std::array<std::pair<Kind, std::string_view>, 7> kKinds{{
+constexpr std::array<std::pair<Kind, std::string_view>, 8> kKinds{{
     {Kind::KeyDown, "KeyDown"},
     {Kind::KeyUp, "KeyUp"},
     {Kind::MouseMove, "MouseMove"},
@@ -20,6 +20,7 @@ constexpr std::array<std::pair<Kind, std::string_view>, 7> kKinds{{
     {Kind::LeftUp, "LeftUp"},
     {Kind::RightDown, "RightDown"},
     {Kind::RightUp, "RightUp"},
+    {Kind::FocusLost, "FocusLost"},
 }};
 constexpr std::string_view kEnd = "End";
 
