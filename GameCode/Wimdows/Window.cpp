@@ -166,6 +166,8 @@ bool HandleEvents(SDL_Window* window) {
         }
         if (const auto input = TranslateInput(event)) {
             Deliver(*input);
+        } else {
+            HandleGamepadEvent(event);
         }
     }
     return false;
@@ -228,8 +230,11 @@ void WinMain() {
     SDL_Window* window = Init();
     if (window != nullptr) {
         SetState(STATE_ACTIVE);
+        // After the window is announced: finding the pads must not delay the first frame.
+        OpenGamepads();
         RunEventLoop(window);
         FreeWindow();
+        CloseGamepads();
         SDL_DestroyWindow(window);
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
     }
