@@ -120,7 +120,7 @@ void Controls(cairo_t* cr, Point at) {
         {{"\u2193"}, 40, "dive", "down"},
         {{"SPACE"}, 100, "fire the gun", "A"},
         {{"B"}, 40, "drop a bomb", "B or X"},
-        {{"P"}, 40, "pause; P again resumes", "Start"},
+        {{"P"}, 40, "pause and resume", "Start"},
         {{"ESC"}, 60, "quit the game", "hold Back"},
     };
     constexpr double kPadColumn = 390;
@@ -136,12 +136,10 @@ void Controls(cairo_t* cr, Point at) {
         }
         Text(cr, line.text, {at.x + 116, y + 24}, {kSerif, false, 19}, kInkText);
         Text(cr, line.pad, {at.x + kPadColumn, y + 23}, kPadFont, colour::Navy, Align::Right);
-        y += 40;
+        y += 38;
     }
-    Paragraph(cr,
-              "Menus: arrows or Tab choose a button, Return or Space press it; on a gamepad the D-pad "
-              "and A.",
-              {at.x, y + 16}, kPadColumn, {kSerif, false, 16}, 20, kInkText);
+    Paragraph(cr, "Menus: arrows or Tab pick a button, Return or Space presses it; on a pad the D-pad and A.",
+              {at.x, y + 16}, kPadColumn, {kSerif, false, 15}, 18, kInkText);
 }
 
 // Draws one of the game's own pictures (a gauge, a button) at `where`, cut to its size.
