@@ -230,7 +230,7 @@ void WinMain() {
     SDL_Window* window = Init();
     if (window != nullptr) {
         SetState(STATE_ACTIVE);
-        // After the window is announced: finding the pads must not delay the first frame.
+        // After the window is announced, so that the main thread loads its pictures while the pads are found.
         OpenGamepads();
         RunEventLoop(window);
         FreeWindow();
