@@ -76,36 +76,55 @@ TEST_F(PadAndKeys, APadsBackEndsThePlayOnlyWhenHeldForASecond) {
     EXPECT_EQ(last, 250);
 }
 
-TEST_F(PadAndKeys, APadPluggedInDuringAPlaySteersFiresAndLetsGoWhenUnplugged) {
+TEST_F(PadAndKeys, APadPluggedInDuringAPlaySteersFiresBombsPausesAndLetsGoWhenUnplugged) {
+    namespace wt = Wimdows::testing;
     std::int32_t pad = -1;
     AtPlayTime(20, [&] {
-        pad = Wimdows::testing::PlugPad();
-        Wimdows::testing::MovePad(pad, Wimdows::testing::PadAxis::LeftX, 5000);  // inside the dead zone
+        pad = wt::PlugPad();
+        wt::MovePad(pad, wt::PadAxis::LeftX, 5000);  // inside the dead zone
     });
     AtPlayTime(40, [&] {
-        Wimdows::testing::MovePad(pad, Wimdows::testing::PadAxis::LeftX, 32767);
-        Wimdows::testing::PressPad(pad, Wimdows::testing::PadButton::A, true);
+        wt::MovePad(pad, wt::PadAxis::LeftX, 32767);
+        wt::PressPad(pad, wt::PadButton::A, true);
+        wt::PressPad(pad, wt::PadButton::B, true);
     });
-    AtPlayTime(60, [&] { Wimdows::testing::UnplugPad(pad); });
+    AtPlayTime(60, [&] {
+        wt::MovePad(pad, wt::PadAxis::LeftX, 0);
+        wt::PressPad(pad, wt::PadButton::A, false);
+        wt::PressPad(pad, wt::PadButton::B, false);
+        wt::PressPad(pad, wt::PadButton::Start, true);  // pauses in the next frame
+    });
+    AtPlayTime(62, [&] { wt::PressPad(pad, wt::PadButton::Start, false); });
+    AtPlayTime(100, [&] { wt::PressPad(pad, wt::PadButton::Start, true); });  // resumes
+    AtPlayTime(102, [&] { wt::PressPad(pad, wt::PadButton::Start, false); });
+    AtPlayTime(110, [&] { wt::MovePad(pad, wt::PadAxis::LeftX, -32768); });
+    AtPlayTime(130, [&] { wt::UnplugPad(pad); });  // the stick still pushed left
     OnPlayStart([](Spel::PlayType& play) {
         NoAircraft(play);
         play.Player.CoY = 300;  // in the air, clear of the friendly ship
     });
     std::map<std::int32_t, std::int32_t> x;
     bool fired = false;
+    bool bombed = false;
+    std::int32_t paused = 0;
     RunPlay(
         [&](Spel::PlayType& play) {
             x[play.Time.DiffEnemy] = play.Player.CoX;
             fired = fired || play.BulletCounter > 0;
-            return play.Time.DiffEnemy == 80;
+            bombed = bombed || play.BombCounter > 0;
+            paused = play.Player.PauseTime;
+            return play.Time.DiffEnemy >= 150;
         },
-        100);
+        200);
     ASSERT_GE(pad, 0);
     EXPECT_EQ(x[39], x[10]) << "no steering before the stick leaves its dead zone";
-    EXPECT_GT(x[60], x[45]);
-    EXPECT_EQ(x[80], x[65]) << "unplugged: the stick lets go";
+    EXPECT_GT(x[59], x[41]);
     EXPECT_TRUE(fired);
-    EXPECT_FALSE(Wimdows::KeyDown(Wimdows::VK_SPACE));
+    EXPECT_TRUE(bombed);
+    EXPECT_GE(paused, 30);
+    EXPECT_LT(x[129], x[120]);
+    EXPECT_EQ(x[150], x[135]) << "unplugged: the stick lets go";
+    EXPECT_FALSE(Wimdows::KeyDown(Wimdows::VK_LEFT));
 }
 
 TEST_F(PadAndKeys, SpaceHeldThroughACrashDoesNotPressRetry) {
