@@ -35,13 +35,6 @@ key_lights() {
     eventually shows "$lit" "$x" "$y"
 }
 
-playing() {
-    shot frame_a
-    sleep 0.2
-    shot frame_b
-    [[ $(differing_pixels frame_a frame_b) -gt 0 ]]
-}
-
 dive() {
     xdotool keydown --window "$window" Down
     sleep 2.5
