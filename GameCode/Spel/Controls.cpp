@@ -194,6 +194,7 @@ std::optional<Screen> Frame(PlayType& play) {
     }
     LevelSwitcher();
     Settings(play.DashBoard.NoBombs);
+    Shortcuts(play.Shortcuts);
 
     EnemySwitcher(play.Enemy, time.DiffEnemy);
     EnemyDraw(time.DiffEnemy, time.BeginTime, play.Enemy, player, play.Explosions, play.WIN);

@@ -23,6 +23,9 @@ void LevelSwitcher();
 
 // Refreshes the key flags of the frame; B stays off while the bomb load is spent.
 void Settings(bool NoBombs);
+// After Settings: 1, 2 and 3 choose the difficulty and a pad's shoulders lower and raise it, one step a
+// press; a pad's Back held for a second sets Esc.
+void Shortcuts(ShortcutType& Keys);
 std::int32_t Absolute(std::int32_t Speed);
 void HorizontalArrow(PlayerType& Player);
 // These three return true when the aeroplane went into the sea: the sea-crash sequence has run and the play

@@ -205,6 +205,14 @@ struct BossBombType {
     std::int32_t CoY = 0;
 };
 
+// What a play remembers of the keys that act once per press or after a hold.
+struct ShortcutType {
+    bool LowerHeld = false;  // a pad's left shoulder, at the last frame
+    bool RaiseHeld = false;  // its right shoulder
+    bool BackHeld = false;   // a pad's Back, since BackTime.start
+    TimeRecord BackTime;
+};
+
 // ---- One play
 // -----------------------------------------------------------------------------------------------
 
@@ -222,6 +230,7 @@ struct PlayType {
     std::int32_t BombCounter = 0;    // slot of the latest bomb, also the bombs used from the current load
     bool WIN = false;                // the boss's destruction has finished
     std::int32_t TimeDiffWinTime = 0;
+    ShortcutType Shortcuts;
 };
 
 // ---- Module globals: zero at program start, kept when the program returns to the main menu ----------------

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "StandardMenu.h"
+#include "StandardMenuDetail.h"
 #include "Wimdows.h"
 
 namespace StandardMenu {
@@ -71,10 +72,8 @@ void DrawButton(const ButtonRc& button) {
     if (!button.visible) {
         return;
     }
-    std::int32_t x = 0;
-    std::int32_t y = 0;
-    Wimdows::MousePos(x, y);
-    const std::size_t k = button.type.withMouseOver && InButton(button, x, y) ? 1 : 0;
+    const ClickRc pointer = detail::PointerPos();
+    const std::size_t k = button.type.withMouseOver && InButton(button, pointer.x, pointer.y) ? 1 : 0;
     if (button.type.withMask) {
         Wimdows::DrawMaskBitmap(button.bitmap[k], button.mask[k], button.x0, button.y0);
     } else {

@@ -1,5 +1,6 @@
 // The selection loop of a menu.
 #include "StandardMenu.h"
+#include "StandardMenuDetail.h"
 #include "Time.h"
 #include "Wimdows.h"
 
@@ -12,8 +13,10 @@ constexpr std::uint32_t kPollMilliseconds = 25;
 }  // namespace
 
 std::int32_t MenuSelection(std::span<const ButtonRc> menu) {
+    detail::KeyNavigation keys;
     for (;;) {
         Wimdows::UpdateWindow();
+        keys.Take(menu);
         for (std::size_t position = 0; position < menu.size(); ++position) {
             DrawButton(menu[position]);
             if (ButtonSelected(menu[position])) {

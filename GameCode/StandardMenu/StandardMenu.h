@@ -1,4 +1,5 @@
-// StandardMenu: bitmap buttons with hover pictures and masks, and the click-polling selection loop.
+// StandardMenu: bitmap buttons with hover pictures and masks, and the selection loop that polls clicks and
+// lets the keyboard and pads move a highlight between the buttons.
 #pragma once
 
 #include <array>
@@ -37,6 +38,7 @@ struct ButtonStrings {
 struct ClickRc {
     std::int32_t x = 0;
     std::int32_t y = 0;
+    bool operator==(const ClickRc&) const = default;
 };
 
 // A negative size is a programming error that ends the program.
@@ -47,10 +49,14 @@ ButtonRc CreateMaskedButton(std::int32_t w, std::int32_t h, BitmapName normal, B
 void SetVerticalMenu(std::int32_t x0, std::int32_t y0, std::int32_t yGap, std::span<ButtonRc> buttons);
 // Strictly inside: the left column and top row are outside.
 bool InButton(const ButtonRc& button, std::int32_t x, std::int32_t y);
+// The hover picture shows while the pointer, or a waiting menu's keyboard highlight, is on the button.
 void DrawButton(const ButtonRc& button);
 // Whether the pending click lies in this visible button; if so the click is taken.
 bool ButtonSelected(const ButtonRc& button);
-// Presents, draws and tests the buttons every 25 ms until one is clicked; returns its position.
+// Presents, draws and tests the buttons every 25 ms until one is clicked; returns its position. The arrows
+// and Tab / Shift+Tab move a highlight in reading order (nothing is highlighted before the first of them),
+// Return and Space press the highlighted button, and moving the mouse gives the highlight back to the
+// pointer. A key already held when the menu appears does nothing until it is pressed again.
 std::int32_t MenuSelection(std::span<const ButtonRc> menu);
 
 }  // namespace StandardMenu

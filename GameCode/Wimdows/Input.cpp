@@ -165,6 +165,7 @@ void ResetInput() {
     m.mouse.right.store(false);
     m.mouse.captured.store(false);
     m.mouse.leftUpProc.store(nullptr);
+    m.keyPressProc.store(nullptr);
 }
 
 }  // namespace detail
@@ -180,10 +181,14 @@ void Deliver(const InputEvent& event) {
     const std::int32_t x = event.x & 0xFFFF;
     const std::int32_t y = event.y & 0xFFFF;
     switch (event.kind) {
-        case Kind::KeyDown:
-            m.key[event.key & 0xFF].store(true);
+        case Kind::KeyDown: {
+            const bool repeat = m.key[event.key & 0xFF].exchange(true);
             AddKey(event.key & 0xFF);
+            if (const KeyPressProc proc = m.keyPressProc.load()) {
+                proc(event.key & 0xFF, repeat);
+            }
             break;
+        }
         case Kind::KeyUp:
             m.key[event.key & 0xFF].store(false);
             break;
@@ -257,6 +262,10 @@ void MousePos(std::int32_t& x, std::int32_t& y) {
 
 void OnMouseLeftUp(MouseProc proc) {
     M().mouse.leftUpProc.store(proc);
+}
+
+void OnKeyPress(KeyPressProc proc) {
+    M().keyPressProc.store(proc);
 }
 
 }  // namespace Wimdows

@@ -64,6 +64,18 @@ void SendToWindowThread(SDL_Event event) {
     }
 }
 
+// Returns once the window thread has run a whole batch of events begun after this call.
+void SyncWithWindowThread() {
+    SDL_Event nothing{};
+    nothing.type = SDL_USEREVENT;
+    SendToWindowThread(nothing);
+}
+
+// A pad's number is its joystick instance id; the test holds the joystick open from PlugPad to UnplugPad.
+SDL_Joystick* VirtualPad(std::int32_t pad) {
+    return SDL_JoystickFromInstanceID(pad);
+}
+
 }  // namespace
 
 std::uint32_t BackPixel(std::int32_t x, std::int32_t y) {
@@ -187,6 +199,58 @@ void SendSdlMouse(std::int32_t x, std::int32_t y, std::uint8_t button, bool down
         event.button.y = y;
     }
     SendToWindowThread(event);
+}
+
+std::int32_t PlugPad() {
+    if (State() != STATE_ACTIVE) {
+        return -1;
+    }
+    SyncWithWindowThread();  // the window thread has started the game controllers
+    // SDL drops pad presses while no window of the program has the keyboard focus, and a headless window
+    // never gets it.
+    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    SDL_VirtualJoystickDesc desc{};
+    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+    desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+    desc.naxes = SDL_CONTROLLER_AXIS_MAX;
+    desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+    desc.name = "Virtual pad";
+    const int index = SDL_JoystickAttachVirtualEx(&desc);
+    SDL_Joystick* joystick = index < 0 ? nullptr : SDL_JoystickOpen(index);
+    if (joystick == nullptr) {
+        return -1;
+    }
+    const std::int32_t pad = SDL_JoystickInstanceID(joystick);
+    SyncWithWindowThread();
+    return pad;
+}
+
+void PressPad(std::int32_t pad, PadButton button, bool down) {
+    if (SDL_Joystick* joystick = VirtualPad(pad)) {
+        SDL_JoystickSetVirtualButton(joystick, static_cast<int>(button), down ? SDL_PRESSED : SDL_RELEASED);
+        SyncWithWindowThread();
+    }
+}
+
+void MovePad(std::int32_t pad, PadAxis axis, std::int16_t value) {
+    if (SDL_Joystick* joystick = VirtualPad(pad)) {
+        SDL_JoystickSetVirtualAxis(joystick, static_cast<int>(axis), value);
+        SyncWithWindowThread();
+    }
+}
+
+void UnplugPad(std::int32_t pad) {
+    SDL_Joystick* joystick = VirtualPad(pad);
+    if (joystick == nullptr) {
+        return;
+    }
+    SDL_JoystickClose(joystick);
+    for (int index = 0; index < SDL_NumJoysticks(); ++index) {
+        if (SDL_JoystickGetDeviceInstanceID(index) == pad) {
+            SDL_JoystickDetachVirtual(index);
+        }
+    }
+    SyncWithWindowThread();
 }
 
 void CloseFromTitleBar() {

@@ -29,15 +29,26 @@ void RequestClose();
 // closed the window from its title bar; the program entry catches it and ends with status 0.
 struct WindowClosed {};
 
-// ---- Keyboard and mouse --------------------------------------------------------------------------------
+// ---- Keyboard, gamepads and mouse ----------------------------------------------------------------------
 
 // Windows virtual-key codes the game polls.
+inline constexpr std::uint32_t VK_TAB = 0x09;
+inline constexpr std::uint32_t VK_RETURN = 0x0D;  // also keypad Enter
+inline constexpr std::uint32_t VK_SHIFT = 0x10;
 inline constexpr std::uint32_t VK_ESCAPE = 0x1B;
 inline constexpr std::uint32_t VK_SPACE = 0x20;
 inline constexpr std::uint32_t VK_LEFT = 0x25;
 inline constexpr std::uint32_t VK_UP = 0x26;
 inline constexpr std::uint32_t VK_RIGHT = 0x27;
 inline constexpr std::uint32_t VK_DOWN = 0x28;
+// Pad buttons that stand for no key keep Windows' own gamepad codes.
+inline constexpr std::uint32_t VK_GAMEPAD_RIGHT_SHOULDER = 0xC7;
+inline constexpr std::uint32_t VK_GAMEPAD_LEFT_SHOULDER = 0xC8;
+inline constexpr std::uint32_t VK_GAMEPAD_VIEW = 0xD0;  // Back
+
+// Gamepads (SDL game controllers, any number, plugged in at any time) are keys to the game: the D-pad and
+// the left stick press the arrows, A Space, B and X the B key, Start P; Back and the shoulders press the
+// gamepad codes above. A key stays down while any pad holds it; an unplugged pad lets go of its keys.
 
 bool KeyDown(std::uint32_t k);
 // Empties the key queue (it keeps only the newest presses anyway) and forgets a focus loss not yet taken:
@@ -49,6 +60,10 @@ void MousePos(std::int32_t& x, std::int32_t& y);
 using MouseProc = void (*)(std::int32_t x, std::int32_t y);
 // Registers the left-button-release callback; nullptr switches it off.
 void OnMouseLeftUp(MouseProc proc);
+// Registers the key-press callback, called on the delivering thread at every key press; `repeat` is set
+// when the key was already down (auto-repeat). nullptr switches it off; a closing window drops it.
+using KeyPressProc = void (*)(std::uint32_t key, bool repeat);
+void OnKeyPress(KeyPressProc proc);
 
 // One input message as the window thread receives it. Scripted input (tests, replays) is delivered
 // through the same path with Deliver, or stamped with a time on a virtual clock with Schedule.

@@ -131,6 +131,7 @@ struct Module {
 
     // Input.
     std::array<std::atomic<bool>, 256> key{};
+    std::atomic<KeyPressProc> keyPressProc{nullptr};
     std::mutex blockMutex;             // the design's `block`: key queue and mouse position
     std::deque<std::uint32_t> keybuf;  // at most kKeyQueueLength presses, the newest
     std::atomic<bool> focusLost{false};
@@ -193,6 +194,14 @@ SDL_Rect BoxOf(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y
 std::optional<InputEvent> TranslateInput(const SDL_Event& event);
 // Everything up, queue empty, mouse record zero: the state of a closed window.
 void ResetInput();
+
+// ---- Gamepads (Gamepads.cpp), window thread ---------------------------------------------------------------
+
+// Starts SDL's game controllers; pads already plugged in arrive as events.
+void OpenGamepads();
+// Opens, closes and reads pads: their buttons and stick become key events (Deliver).
+void HandleGamepadEvent(const SDL_Event& event);
+void CloseGamepads();
 
 // ---- Text (Text.cpp) --------------------------------------------------------------------------------------
 

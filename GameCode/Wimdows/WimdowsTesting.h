@@ -45,6 +45,31 @@ void ForgetCloseRequest();
 // Sends an SDL mouse event through the window thread: button 0 is a move, 1 left, 3 right.
 void SendSdlMouse(std::int32_t x, std::int32_t y, std::uint8_t button = 0, bool down = false,
                   std::uint8_t clicks = 1);
+// A virtual gamepad (SDL's virtual joysticks) with the buttons and axes of SDL's game controller, numbered
+// as there. Each call returns once the window thread has handled what it caused. PlugPad gives the pad's
+// number for the others, or -1 with no window open.
+enum class PadButton : std::uint8_t {
+    A,
+    B,
+    X,
+    Y,
+    Back,
+    Guide,
+    Start,
+    LeftStick,
+    RightStick,
+    LeftShoulder,
+    RightShoulder,
+    DpadUp,
+    DpadDown,
+    DpadLeft,
+    DpadRight
+};
+enum class PadAxis : std::uint8_t { LeftX, LeftY };
+std::int32_t PlugPad();
+void PressPad(std::int32_t pad, PadButton button, bool down);
+void MovePad(std::int32_t pad, PadAxis axis, std::int16_t value);
+void UnplugPad(std::int32_t pad);
 // The player's click on the title bar's close button; returns once the window is closed.
 void CloseFromTitleBar();
 

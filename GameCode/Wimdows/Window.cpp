@@ -174,6 +174,8 @@ bool HandleEvents(SDL_Window* window) {
         }
         if (const auto input = TranslateInput(event)) {
             Deliver(*input);
+        } else {
+            HandleGamepadEvent(event);
         }
     }
     return false;
@@ -236,8 +238,11 @@ void WinMain() {
     SDL_Window* window = Init();
     if (window != nullptr) {
         SetState(STATE_ACTIVE);
+        // After the window is announced, so that the main thread loads its pictures while the pads are found.
+        OpenGamepads();
         RunEventLoop(window);
         FreeWindow();
+        CloseGamepads();
         SDL_DestroyWindow(window);
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
     }

@@ -100,6 +100,7 @@ struct KeyLine {
     std::initializer_list<std::string_view> keys;
     double keyWidth;
     std::string_view text;
+    std::string_view pad;  // the same on a gamepad
 };
 
 void ColumnHeading(cairo_t* cr, std::string_view text, Point at) {
@@ -111,18 +112,22 @@ void ColumnHeading(cairo_t* cr, std::string_view text, Point at) {
     cairo_stroke(cr);
 }
 
+// The keyboard's keys, what they do, and the gamepad's control for the same in a column on the right.
 void Controls(cairo_t* cr, Point at) {
     const KeyLine lines[] = {
-        {{"\u2190", "\u2192"}, 40, "fly left and right"},
-        {{"\u2191"}, 40, "climb; take off from the tender"},
-        {{"\u2193"}, 40, "dive"},
-        {{"SPACE"}, 100, "fire the gun"},
-        {{"B"}, 40, "drop a bomb"},
-        {{"P"}, 40, "pause; P again resumes"},
-        {{"ESC"}, 60, "quit the game"},
+        {{"\u2190", "\u2192"}, 40, "fly left and right", "D-pad, stick"},
+        {{"\u2191"}, 40, "climb; take off", "up"},
+        {{"\u2193"}, 40, "dive", "down"},
+        {{"SPACE"}, 100, "fire the gun", "A"},
+        {{"B"}, 40, "drop a bomb", "B or X"},
+        {{"P"}, 40, "pause and resume", "Start"},
+        {{"ESC"}, 60, "quit the game", "hold Back"},
     };
+    constexpr double kPadColumn = 390;
+    constexpr Font kPadFont{kSans, true, 15};
     ColumnHeading(cr, "CONTROLS", at);
-    double y = at.y + 28;
+    Text(cr, "GAMEPAD", {at.x + kPadColumn, at.y}, kPadFont, colour::Signal, Align::Right);
+    double y = at.y + 26;
     for (const KeyLine& line : lines) {
         double x = at.x;
         for (const std::string_view key : line.keys) {
@@ -130,8 +135,11 @@ void Controls(cairo_t* cr, Point at) {
             x += line.keyWidth + 6;
         }
         Text(cr, line.text, {at.x + 116, y + 24}, {kSerif, false, 19}, kInkText);
-        y += 42;
+        Text(cr, line.pad, {at.x + kPadColumn, y + 23}, kPadFont, colour::Navy, Align::Right);
+        y += 38;
     }
+    Paragraph(cr, "Menus: arrows or Tab pick a button, Return or Space presses it; on a pad the D-pad and A.",
+              {at.x, y + 16}, kPadColumn, {kSerif, false, 15}, 18, kInkText);
 }
 
 // Draws one of the game's own pictures (a gauge, a button) at `where`, cut to its size.
@@ -168,7 +176,7 @@ void DashboardGuide(cairo_t* cr, Point at) {
         "Fuel lasts 48 seconds. Land on the green tender for two seconds to refuel and re-arm.",
         "Twenty bombs a load. Only bombs sink gunboats.",
         "Enemy bullets cost life. With no life or no fuel left you sink.",
-        "Easy, medium or hard, at any time: harder means fiercer enemies and bigger quotas.",
+        "Easy, medium or hard at any time (keys 1 2 3, pad shoulders): harder means fiercer enemies.",
     };
     for (std::size_t i = 0; i < kNotes.size(); ++i) {
         Paragraph(cr, kNotes[i], {at.x + 155, at.y + 40 + static_cast<double>(i) * kRow}, 250,
