@@ -85,7 +85,7 @@ bool HandleVisibility(const SDL_WindowEvent& event) {
         case SDL_WINDOWEVENT_MINIMIZED:
         case SDL_WINDOWEVENT_HIDDEN:
             s.hidden = true;
-            return true;
+            return false;  // input takes a minimised window as a lost focus, which pauses a play
         case SDL_WINDOWEVENT_RESTORED:
         case SDL_WINDOWEVENT_SHOWN:
         case SDL_WINDOWEVENT_MAXIMIZED:
