@@ -210,7 +210,7 @@ namespace detail {
 
 void PresentArea(SDL_Rect area) {
     Module& m = M();
-    if (!m.back) {
+    if (!m.back || !m.handOver) {
         return;
     }
     const SDL_Rect whole{0, 0, m.back->w, m.back->h};

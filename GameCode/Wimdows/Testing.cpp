@@ -92,6 +92,16 @@ void WaitPresented() {
     }
 }
 
+std::uint64_t FramesHandedOver() {
+    std::lock_guard lock(M().frontMutex);
+    return M().submitted;
+}
+
+void SetHandOver(bool on) {
+    std::lock_guard lock(M().drawMutex);
+    M().handOver = on;
+}
+
 std::uint32_t PresentedPixel(std::int32_t x, std::int32_t y) {
     WaitPresented();
     std::lock_guard lock(M().frontMutex);

@@ -109,6 +109,7 @@ struct Module {
     std::mutex drawMutex;
     SurfacePtr back;  // present exactly while a window is open
     bool buffering = false;
+    bool handOver = true;        // false: frames stay in the back buffer (benchmarks time the drawing alone)
     std::vector<BitStruct> bit;  // bitlen = bit.size()
     std::map<BitmapKey, SharedSurface> loaded;
     std::map<std::pair<SDL_Surface*, SDL_Surface*>, SurfacePtr> masked;  // (image, mask) -> keyed sprite
