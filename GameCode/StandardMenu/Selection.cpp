@@ -1,4 +1,7 @@
 // The selection loop of a menu.
+#include <optional>
+#include <vector>
+
 #include "StandardMenu.h"
 #include "Time.h"
 #include "Wimdows.h"
@@ -12,13 +15,24 @@ constexpr std::uint32_t kPollMilliseconds = 25;
 }  // namespace
 
 std::int32_t MenuSelection(std::span<const ButtonRc> menu) {
+    // The look each button was last drawn with; none yet, so the first pass draws them all. The callers
+    // have drawn the page beneath, which nothing else changes while the loop runs.
+    std::vector<std::optional<ButtonLook>> drawn(menu.size());
     for (;;) {
-        Wimdows::UpdateWindow();
+        bool changed = false;
         for (std::size_t position = 0; position < menu.size(); ++position) {
-            DrawButton(menu[position]);
+            const ButtonLook look = LookOf(menu[position]);
+            if (drawn[position] != look) {
+                DrawButtonAs(menu[position], look);
+                drawn[position] = look;
+                changed = true;
+            }
             if (ButtonSelected(menu[position])) {
                 return static_cast<std::int32_t>(position);
             }
+        }
+        if (changed) {
+            Wimdows::UpdateWindow();
         }
         Time::Delay(kPollMilliseconds);
     }
