@@ -228,7 +228,7 @@ void PresentArea(SDL_Rect area) {
         SDL_UnionRect(&m.dirty, &visible, &m.dirty);
         ++m.submitted;
     }
-    m.wake.notify_one();
+    m.wake.Notify();
 }
 
 void ShowIfUnbuffered(const SDL_Rect& area) {
