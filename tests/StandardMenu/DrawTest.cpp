@@ -85,6 +85,8 @@ TEST_F(DrawButton, AMenuLeftAlonePresentsNothingUntilTheHoverChanges) {
     const std::array<ButtonRc, 1> menu{
         At(StandardMenu::CreateMaskedButton(166, 75, red_.c_str(), blue_.c_str(), white_.c_str()))};
     Wimdows::SetBuffering(true);
+    // Once this has passed the window thread, so has the repaint of the window's first expose.
+    Wimdows::testing::SendSdlMouse(0, 0);
     Time::VirtualClock& clock = time_.clock();
     const auto in = [&](int ms) { return clock.Now() + std::chrono::milliseconds(ms); };
     std::array<std::uint64_t, 3> handedOver{};
