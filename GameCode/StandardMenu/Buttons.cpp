@@ -68,17 +68,29 @@ bool InButton(const ButtonRc& button, std::int32_t x, std::int32_t y) {
     return left < x && x < left + button.width && top < y && y < top + button.height;
 }
 
-void DrawButton(const ButtonRc& button) {
+ButtonLook LookOf(const ButtonRc& button) {
     if (!button.visible) {
-        return;
+        return ButtonLook::Hidden;
     }
     const ClickRc pointer = detail::PointerPos();
-    const std::size_t k = button.type.withMouseOver && InButton(button, pointer.x, pointer.y) ? 1 : 0;
+    return button.type.withMouseOver && InButton(button, pointer.x, pointer.y) ? ButtonLook::Hover
+                                                                               : ButtonLook::Normal;
+}
+
+void DrawButtonAs(const ButtonRc& button, ButtonLook look) {
+    if (look == ButtonLook::Hidden) {
+        return;
+    }
+    const std::size_t k = look == ButtonLook::Hover ? 1 : 0;
     if (button.type.withMask) {
         Wimdows::DrawMaskBitmap(button.bitmap[k], button.mask[k], button.x0, button.y0);
     } else {
         Wimdows::DrawBitmap(button.bitmap[k], button.x0, button.y0);
     }
+}
+
+void DrawButton(const ButtonRc& button) {
+    DrawButtonAs(button, LookOf(button));
 }
 
 }  // namespace StandardMenu

@@ -49,13 +49,20 @@ ButtonRc CreateMaskedButton(std::int32_t w, std::int32_t h, BitmapName normal, B
 void SetVerticalMenu(std::int32_t x0, std::int32_t y0, std::int32_t yGap, std::span<ButtonRc> buttons);
 // Strictly inside: the left column and top row are outside.
 bool InButton(const ButtonRc& button, std::int32_t x, std::int32_t y);
-// The hover picture shows while the pointer, or a waiting menu's keyboard highlight, is on the button.
+// What a button shows: nothing when invisible, else its hover picture while the pointer (or a waiting menu's
+// keyboard highlight) is over it and it has one, else its normal picture.
+enum class ButtonLook : std::uint8_t { Hidden, Normal, Hover };
+ButtonLook LookOf(const ButtonRc& button);
+// Draws the picture of that look; nothing is erased first.
+void DrawButtonAs(const ButtonRc& button, ButtonLook look);
+// DrawButtonAs(button, LookOf(button)).
 void DrawButton(const ButtonRc& button);
 // Whether the pending click lies in this visible button; if so the click is taken.
 bool ButtonSelected(const ButtonRc& button);
-// Presents, draws and tests the buttons every 25 ms until one is clicked; returns its position. The arrows
-// and Tab / Shift+Tab move a highlight in reading order (nothing is highlighted before the first of them),
-// Return and Space press the highlighted button, and moving the mouse gives the highlight back to the
+// Tests the buttons every 25 ms until one is clicked and returns its position. A button is drawn again, and
+// the window presented, only when its look has changed: a menu left alone draws and presents nothing. The
+// arrows and Tab / Shift+Tab move a highlight in reading order (nothing is highlighted before the first of
+// them), Return and Space press the highlighted button, and moving the mouse gives the highlight back to the
 // pointer. A key already held when the menu appears does nothing until it is pressed again.
 std::int32_t MenuSelection(std::span<const ButtonRc> menu);
 

@@ -210,7 +210,7 @@ namespace detail {
 
 void PresentArea(SDL_Rect area) {
     Module& m = M();
-    if (!m.back) {
+    if (!m.back || !m.handOver) {
         return;
     }
     const SDL_Rect whole{0, 0, m.back->w, m.back->h};
@@ -228,7 +228,7 @@ void PresentArea(SDL_Rect area) {
         SDL_UnionRect(&m.dirty, &visible, &m.dirty);
         ++m.submitted;
     }
-    m.wake.notify_one();
+    m.wake.Notify();
 }
 
 void ShowIfUnbuffered(const SDL_Rect& area) {

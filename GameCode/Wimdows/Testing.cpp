@@ -58,7 +58,7 @@ void SendToWindowThread(SDL_Event event) {
         SDL_PushEvent(&event);
         ticket = ++m.syncRequested;
     }
-    m.wake.notify_one();
+    m.wake.Notify();
     for (std::uint64_t done = m.syncDone.load(); done < ticket; done = m.syncDone.load()) {
         m.syncDone.wait(done);
     }
@@ -102,6 +102,20 @@ void WaitPresented() {
     for (std::uint64_t done = m.presented.load(); done < target; done = m.presented.load()) {
         m.presented.wait(done);
     }
+}
+
+std::uint64_t WindowThreadPasses() {
+    return M().windowThreadPasses.load();
+}
+
+std::uint64_t FramesHandedOver() {
+    std::lock_guard lock(M().frontMutex);
+    return M().submitted;
+}
+
+void SetHandOver(bool on) {
+    std::lock_guard lock(M().drawMutex);
+    M().handOver = on;
 }
 
 std::uint32_t PresentedPixel(std::int32_t x, std::int32_t y) {

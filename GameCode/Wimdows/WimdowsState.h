@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
-#include <condition_variable>
 #include <cstdint>
 #include <deque>
 #include <map>
@@ -97,6 +96,25 @@ struct Screen {
     bool enterHeldBack = false;     // an Enter pressed with Alt, until it is released
 };
 
+// Wakes the window thread from its sleep through an eventfd, never through the X server: SDL's own X11
+// wake-up travels on a second X connection, and one that reached a window being destroyed made Xlib end the
+// whole process.
+class Wakeup {
+  public:
+    Wakeup();
+    ~Wakeup();
+    Wakeup(const Wakeup&) = delete;
+    Wakeup& operator=(const Wakeup&) = delete;
+    // Any thread.
+    void Notify();
+    // Sleeps until a Notify since the last Wait, until `descriptor` (if not -1) has something to read, or
+    // for at most `timeoutMilliseconds` (-1: no limit).
+    void Wait(int descriptor, int timeoutMilliseconds);
+
+  private:
+    int fd_;
+};
+
 struct FontStruct {
     std::uint32_t style = 0;
     std::uint32_t color = 0;  // 0x00BBGGRR
@@ -112,14 +130,16 @@ struct Module {
     std::mutex drawMutex;
     SurfacePtr back;  // present exactly while a window is open
     bool buffering = false;
+    bool handOver = true;        // false: frames stay in the back buffer (benchmarks time the drawing alone)
     std::vector<BitStruct> bit;  // bitlen = bit.size()
     std::map<BitmapKey, SharedSurface> loaded;
     std::map<std::pair<SDL_Surface*, SDL_Surface*>, SurfacePtr> masked;  // (image, mask) -> keyed sprite
 
     // Hand-over to the window thread. Lock order: drawMutex before frontMutex.
     std::mutex frontMutex;
-    std::condition_variable wake;
-    SurfacePtr front;  // the newest frame handed over for presenting
+    Wakeup wake;
+    std::atomic<std::uint64_t> windowThreadPasses{0};  // rounds of the window thread's loop, for tests
+    SurfacePtr front;                                  // the newest frame handed over for presenting
     SDL_Rect dirty{0, 0, 0, 0};
     std::uint64_t submitted = 0;
     std::atomic<std::uint64_t> presented{0};
@@ -212,5 +232,7 @@ void PrepareFonts();
 
 // The X11 id of the window, or 0 on other video drivers. Window thread.
 std::uint64_t NativeWindowIdOf(SDL_Window* window);
+// The descriptor the window's events arrive on (the X connection), or -1 on other video drivers.
+int EventDescriptorOf(SDL_Window* window);
 
 }  // namespace Wimdows::detail

@@ -39,9 +39,19 @@ namespace {
 
 using namespace detail;
 
-// The window thread looks for new events this often while nothing wakes it. It never blocks inside SDL:
-// SDL's X11 wake-up goes out on a second X connection and can reach a window that is being destroyed.
-constexpr auto kEventPoll = std::chrono::milliseconds(2);
+// The window thread never blocks inside SDL (SDL's X11 wake-up goes out on a second X connection and can
+// reach a window that is being destroyed): it sleeps on the X connection and on its own wake-up. Where it
+// cannot see the connection (other video drivers) it looks for events this often; with gamepads, which SDL
+// reads only while it pumps events, once a frame.
+constexpr int kEventPollMilliseconds = 2;
+constexpr int kGamepadPollMilliseconds = 10;
+
+int SleepLimit(int events) {
+    if (events < 0) {
+        return kEventPollMilliseconds;
+    }
+    return SDL_WasInit(SDL_INIT_JOYSTICK) != 0 ? kGamepadPollMilliseconds : -1;
+}
 
 void SetState(WinState state) {
     M().window.state.store(state);
@@ -181,29 +191,37 @@ bool HandleEvents(SDL_Window* window) {
     return false;
 }
 
+// Sleeps until there is work: a frame handed over, a sync or close asked for, or an event on the X
+// connection. Presenting comes before the events: a present's reply may carry events into Xlib's queue,
+// where the connection would no longer show them; taking the events last leaves that queue empty.
 void RunEventLoop(SDL_Window* window) {
     Module& m = M();
+    const int events = EventDescriptorOf(window);
     for (;;) {
+        m.windowThreadPasses.fetch_add(1);
         std::uint64_t sync = 0;
         {
             std::lock_guard lock(m.frontMutex);
             sync = m.syncRequested;
         }
-        const bool closedByPlayer = HandleEvents(window) || gCloseAsked.load();
         Present(window);
+        const bool closedByPlayer = HandleEvents(window) || gCloseAsked.load();
         m.syncDone.store(sync);
         m.syncDone.notify_all();
         if (closedByPlayer) {
             m.closedByPlayer.store(true);
             return;
         }
-        std::unique_lock lock(m.frontMutex);
-        m.wake.wait_for(lock, kEventPoll, [&] {
-            return m.closeRequested || !SDL_RectEmpty(&m.dirty) || m.syncRequested != sync;
-        });
-        if (m.closeRequested) {
-            return;
+        {
+            std::lock_guard lock(m.frontMutex);
+            if (m.closeRequested) {
+                return;
+            }
+            if (!SDL_RectEmpty(&m.dirty) || m.syncRequested != sync) {
+                continue;
+            }
         }
+        m.wake.Wait(events, SleepLimit(events));
     }
 }
 
@@ -262,7 +280,7 @@ void ThrowIfClosedByPlayer() {
             std::lock_guard lock(m.frontMutex);
             m.closeRequested = true;
         }
-        m.wake.notify_one();
+        m.wake.Notify();
     }
     if (asked || m.closedByPlayer.load()) {
         WaitUntilDead();
@@ -312,7 +330,7 @@ void KillWindow() {
             std::lock_guard lock(m.frontMutex);
             m.closeRequested = true;
         }
-        m.wake.notify_one();
+        m.wake.Notify();
         WaitUntilDead();
     }
     SetState(STATE_DEAD);

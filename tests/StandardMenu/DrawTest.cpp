@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <chrono>
 #include <cstdint>
 
+#include "ScriptedClick.h"
 #include "SolidBmp.h"
 #include "StandardMenu.h"
 #include "VirtualTime.h"
@@ -74,6 +77,32 @@ TEST_F(DrawButton, WithoutAHoverPictureOrWhenInvisibleItIgnoresThePointer) {
     hidden.visible = false;
     StandardMenu::DrawButton(hidden);
     EXPECT_EQ(Middle(hidden), kRed);
+}
+
+// A menu nobody touches must cost nothing on the screen: after its first pass it hands the window no frame
+// until a button's look changes, and then exactly one.
+TEST_F(DrawButton, AMenuLeftAlonePresentsNothingUntilTheHoverChanges) {
+    const std::array<ButtonRc, 1> menu{
+        At(StandardMenu::CreateMaskedButton(166, 75, red_.c_str(), blue_.c_str(), white_.c_str()))};
+    Wimdows::SetBuffering(true);
+    // Once this has passed the window thread, so has the repaint of the window's first expose.
+    Wimdows::testing::SendSdlMouse(0, 0);
+    Time::VirtualClock& clock = time_.clock();
+    const auto in = [&](int ms) { return clock.Now() + std::chrono::milliseconds(ms); };
+    std::array<std::uint64_t, 3> handedOver{};
+    std::uint32_t shown = 0;
+    clock.Schedule(in(1000), [&] { handedOver[0] = Wimdows::testing::FramesHandedOver(); });
+    clock.Schedule(in(5000), [&] { handedOver[1] = Wimdows::testing::FramesHandedOver(); });
+    clock.Schedule(in(5010), [] { PointAt(150, 230); });
+    clock.Schedule(in(6000), [&] {
+        handedOver[2] = Wimdows::testing::FramesHandedOver();
+        shown = Wimdows::testing::PresentedPixel(183, 237);
+    });
+    testsupport::ScriptClick(clock, in(7000), 150, 230);
+    EXPECT_EQ(StandardMenu::MenuSelection(menu), 0);
+    EXPECT_EQ(handedOver[1], handedOver[0]);
+    EXPECT_EQ(handedOver[2], handedOver[1] + 1);
+    EXPECT_EQ(shown, kBlue);
 }
 
 }  // namespace

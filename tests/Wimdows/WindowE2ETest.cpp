@@ -1,13 +1,15 @@
 // The real window on an X server of its own (Xvfb): its client size, a screenshot of it that equals the
-// frame the layer presented, and its close button.
+// frame the layer presented, its close button, and a window thread that sleeps while there is nothing to do.
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <memory>
+#include <thread>
 
 #include "Time.h"
 #include "TitleBarClose.h"
@@ -162,6 +164,52 @@ TEST(RealWindow, TheCloseButtonEndsTheNextWait) {
     };
     EXPECT_THROW(waitUntilClosed(), WindowClosed);
     EXPECT_EQ(State(), STATE_DEAD);
+}
+
+// Polling every 2 ms made some 250 rounds in half a second; asleep, the thread wakes for what comes only.
+TEST(RealWindow, AWindowLeftAloneSleepsUntilAFrameOrAnXEventWakesIt) {
+    Xvfb server;
+    ASSERT_FALSE(server.Display().empty()) << "Xvfb did not start";
+    TempDir dir;
+    OpenAndDraw(server, dir);
+    const std::uint64_t before = wt::WindowThreadPasses();
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    EXPECT_LE(wt::WindowThreadPasses() - before, 3u);
+
+    Rectangle(10, 10, 19, 19, 0x00FF00, true);
+    UpdateWindow();
+    EXPECT_EQ(wt::PresentedPixel(15, 15), 0x00FF00u);
+
+    const std::string id = std::to_string(wt::NativeWindowId());
+    Output("xdotool mousemove --window " + id + " 123 45");
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    for (int look = 0; look < 500 && (x != 123 || y != 45); ++look) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        MousePos(x, y);
+    }
+    EXPECT_EQ(x, 123);
+    EXPECT_EQ(y, 45);
+    KillWindow();
+}
+
+// Closing while frames are still handed over must never wake a window that is being destroyed.
+TEST(RealWindow, OpeningAndClosingWithFramesInFlightEndsCleanlyEveryTime) {
+    Xvfb server;
+    ASSERT_FALSE(server.Display().empty()) << "Xvfb did not start";
+    setenv("DISPLAY", server.Display().c_str(), 1);
+    unsetenv("SDL_VIDEODRIVER");
+    for (int round = 0; round < 12; ++round) {
+        Window("Game", 1000, 750);
+        ASSERT_EQ(State(), STATE_ACTIVE);
+        SetBuffering(true);
+        for (std::uint32_t frame = 0; frame < 5; ++frame) {
+            Rectangle(0, 0, 999, 749, frame * 0x203040u, true);
+            UpdateWindow();
+        }
+        KillWindow();
+        EXPECT_EQ(State(), STATE_DEAD);
+    }
 }
 
 }  // namespace

@@ -9,13 +9,13 @@ if [[ ! -d $data/Bitmaps || ! -d $data/audio ]]; then
 fi
 
 work=$(mktemp -d)
-xvfb_pid=
+xvfb_pids=()
 game_pid=
 wm_pid=
 cleanup() {
     if [[ -n $game_pid ]]; then kill "$game_pid" 2>/dev/null || true; fi
     if [[ -n $wm_pid ]]; then kill "$wm_pid" 2>/dev/null || true; fi
-    if [[ -n $xvfb_pid ]]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+    for pid in "${xvfb_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -34,11 +34,20 @@ eventually() {
     return 1
 }
 
+# Starts an X server (its screen WxH in `screen`, 1280x1024 by default) and sets xvfb_pid and xvfb_display.
 # Xvfb picks a free display itself, so parallel runs cannot collide.
-Xvfb -displayfd 3 -screen 0 "${screen:-1280x1024}x24" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-eventually test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=:$(head -n1 "$work/display")
+start_xvfb() {
+    local name=$1
+    Xvfb -displayfd 3 -screen 0 "${screen:-1280x1024}x24" -nolisten tcp 3>"$work/$name.display" \
+        2>"$work/$name.log" &
+    xvfb_pid=$!
+    xvfb_pids+=("$xvfb_pid")
+    eventually test -s "$work/$name.display" || fail "Xvfb did not start: $(cat "$work/$name.log")"
+    xvfb_display=:$(head -n1 "$work/$name.display")
+}
+
+start_xvfb xvfb
+export DISPLAY=$xvfb_display
 unset SDL_VIDEODRIVER WAYLAND_DISPLAY
 export SDL_AUDIODRIVER=dummy
 
