@@ -92,11 +92,8 @@ void PrepareFonts() {
         // Said once per file: without it, every text in its fonts would vanish without a word.
         if (m.fonts[i] == nullptr && FirstFaceOf(kFaces[i].file) == i) {
             std::fprintf(stderr,
-                         "Saltwing: cannot open the font file %s in %s or %s; its texts will not show
-                         ",
-                         kFaces[i]
-                             .file,
-                         kFontFolders[0], kFontFolders[1]);
+                         "Saltwing: cannot open the font file %s in %s or %s; its texts will not show\n",
+                         kFaces[i].file, kFontFolders[0], kFontFolders[1]);
         }
         // The first render of a font costs most of a millisecond; pay it here, not in the first frame. Each
         // further glyph costs some 50 µs once: the digits, which a play keeps changing, are rendered here
