@@ -41,16 +41,21 @@ using namespace detail;
 
 // The window thread never blocks inside SDL (SDL's X11 wake-up goes out on a second X connection and can
 // reach a window that is being destroyed): it sleeps on the X connection and on its own wake-up. Where it
-// cannot see the connection (other video drivers) it looks for events this often; with gamepads, which SDL
-// reads only while it pumps events, once a frame.
+// cannot see the connection (other video drivers) it looks for events this often. SDL reads gamepads only
+// while it pumps events: once a frame while a pad is plugged in, and a few times a second otherwise, so that
+// a pad plugged in is found without keeping an idle menu awake.
 constexpr int kEventPollMilliseconds = 2;
 constexpr int kGamepadPollMilliseconds = 10;
+constexpr int kHotplugPollMilliseconds = 250;
 
 int SleepLimit(int events) {
     if (events < 0) {
         return kEventPollMilliseconds;
     }
-    return SDL_WasInit(SDL_INIT_JOYSTICK) != 0 ? kGamepadPollMilliseconds : -1;
+    if (SDL_WasInit(SDL_INIT_JOYSTICK) == 0) {
+        return -1;
+    }
+    return SDL_NumJoysticks() > 0 ? kGamepadPollMilliseconds : kHotplugPollMilliseconds;
 }
 
 void SetState(WinState state) {
