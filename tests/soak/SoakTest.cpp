@@ -1,6 +1,7 @@
 // The soak: a long headless run on the virtual clock with seeded random input. Memory stays flat, the stack
 // is as deep at every play as at the first, and the run really goes through crashes, level changes and
-// wins. The long run (an hour of virtual play; SALTWING_SOAK_SEED picks another input) is, in the build folder:
+// wins. The long run (an hour of virtual play; SALTWING_SOAK_SEED picks another input) is, in the build
+// folder:
 //   SALTWING_SOAK_MINUTES=60 ./soak_tests
 // Under AddressSanitizer add ASAN_OPTIONS=quarantine_size_mb=0: its quarantine of freed memory otherwise
 // counts as resident.
