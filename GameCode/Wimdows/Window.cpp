@@ -52,9 +52,6 @@ int SleepLimit(int events) {
     if (events < 0) {
         return kEventPollMilliseconds;
     }
-    if (SDL_WasInit(SDL_INIT_JOYSTICK) == 0) {
-        return -1;
-    }
     return SDL_NumJoysticks() > 0 ? kGamepadPollMilliseconds : kHotplugPollMilliseconds;
 }
 
@@ -260,9 +257,10 @@ void WinMain() {
     tWindowThread = true;
     SDL_Window* window = Init();
     if (window != nullptr) {
-        SetState(STATE_ACTIVE);
-        // After the window is announced, so that the main thread loads its pictures while the pads are found.
+        // Before the window is announced: SDL's subsystems may not start on two threads at once, and once
+        // the window is announced the main thread starts the sound.
         OpenGamepads();
+        SetState(STATE_ACTIVE);
         RunEventLoop(window);
         FreeWindow();
         CloseGamepads();
