@@ -237,6 +237,14 @@ void ShowIfUnbuffered(const SDL_Rect& area) {
     }
 }
 
+SurfacePtr LoadPictureFile(const std::string& path) {
+    const std::optional<FileFacts> facts = Inspect(path);
+    if (!facts || !PlausibleBmp(path, facts->size)) {
+        return nullptr;
+    }
+    return SurfacePtr(SDL_LoadBMP(path.c_str()));
+}
+
 SDL_Rect BoxOf(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1) {
     const std::int32_t left = Far(std::min(x0, x1));
     const std::int32_t top = Far(std::min(y0, y1));

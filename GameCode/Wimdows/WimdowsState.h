@@ -205,6 +205,9 @@ void SetIcon(SDL_Window* window);
 void PresentArea(SDL_Rect area);
 // Presents the area when buffering is off, as every drawing call does. Needs drawMutex held.
 void ShowIfUnbuffered(const SDL_Rect& area);
+// A picture file as it is, or nullptr for anything but a regular file with a plausible BMP header (a named
+// pipe would block the opening thread for ever).
+SurfacePtr LoadPictureFile(const std::string& path);
 // The rectangle spanned by two corners, both included.
 SDL_Rect BoxOf(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1);
 

@@ -4,8 +4,8 @@
 namespace Wimdows::detail {
 
 void SetIcon(SDL_Window* window) {
-    const SurfacePtr picture(SDL_LoadBMP("Bitmaps/saltwing.bmp"));
-    const SurfacePtr mask(SDL_LoadBMP("Bitmaps/saltwingMono.bmp"));
+    const SurfacePtr picture = LoadPictureFile("Bitmaps/saltwing.bmp");
+    const SurfacePtr mask = LoadPictureFile("Bitmaps/saltwingMono.bmp");
     if (!picture || !mask || picture->w != mask->w || picture->h != mask->h) {
         return;  // without the data files the window keeps the desktop's generic icon
     }
