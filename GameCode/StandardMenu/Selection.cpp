@@ -37,7 +37,8 @@ std::int32_t MenuSelection(std::span<const ButtonRc> menu) {
         if (changed) {
             Wimdows::UpdateWindow();
         }
-        Time::Delay(kPollMilliseconds);
+        // Nothing but input changes a button's look: with none, the loop sleeps until some arrives.
+        Time::IdleDelay(kPollMilliseconds);
     }
 }
 

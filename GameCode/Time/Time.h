@@ -41,6 +41,13 @@ void Delay(std::uint32_t milliseconds);
 // Frame pacing: returns in the first moment the clock's hundredth differs from the one it had at the call.
 void WaitNextHundredth();
 
+// Waits like Delay; then, on a clock that sleeps (the real one), on until Wake is called, at once if it was
+// called since the last IdleDelay. For loops that only react to what Wake reports: the window layer calls it
+// for every input event and for a close, so a menu nobody touches does not wake the processor.
+void IdleDelay(std::uint32_t milliseconds);
+// Ends the IdleDelay under way or the next one. Any thread; safe in a signal handler.
+void Wake();
+
 // ---- Clock source -------------------------------------------------------------------------------------
 
 // Time since the clock source's origin: boot for the real clock, so that setting the date changes nothing.
@@ -52,6 +59,9 @@ class ClockSource {
     virtual Instant Now() = 0;
     // Returns once Now() >= when.
     virtual void WaitUntil(Instant when) = 0;
+    // Returns once Wake has been called since the last return; a clock that only moves when waited on
+    // returns at once.
+    virtual void WaitForWake() {}
 };
 
 // The steady (monotonic) clock. Waits sleep to an absolute deadline on it, so a paced frame starts on time
@@ -60,6 +70,7 @@ class RealClock final : public ClockSource {
   public:
     Instant Now() override;
     void WaitUntil(Instant when) override;
+    void WaitForWake() override;
 };
 
 // Time for tests, benchmarks and replays: it stands still until something waits, and a wait moves it

@@ -200,7 +200,11 @@ SurfacePtr MakeMaskedSprite(SDL_Surface* image, SDL_Surface* mask) {
 // Copies a surface into the back buffer at (x, y), clipped; shows it at once when unbuffered.
 void Blit(SDL_Surface* source, std::int32_t x, std::int32_t y) {
     SDL_Rect target{Far(x), Far(y), source->w, source->h};
-    SDL_BlitSurface(source, nullptr, M().back.get(), &target);
+    if (SDL_HasColorKey(source) == SDL_TRUE) {
+        SDL_BlitSurface(source, nullptr, M().back.get(), &target);
+    } else {
+        CopyPixels(source, {0, 0, source->w, source->h}, M().back.get(), {target.x, target.y});
+    }
     ShowIfUnbuffered(target);
 }
 
@@ -218,14 +222,26 @@ void PresentArea(SDL_Rect area) {
     if (SDL_IntersectRect(&area, &whole, &visible) != SDL_TRUE) {
         return;
     }
+    // Only this thread writes the front buffer, and it holds drawMutex, under which the window thread
+    // releases it: comparing needs no lock, so presenting never waits for it.
+    const std::vector<SDL_Rect> changed = changes::ChangedAreas(m.back.get(), m.front.get(), visible);
+    if (changed.empty()) {
+        return;
+    }
     {
         std::lock_guard lock(m.frontMutex);
-        if (!m.front) {
-            return;
+        for (const SDL_Rect& r : changed) {
+            CopyPixels(m.back.get(), r, m.front.get(), {r.x, r.y});
         }
-        SDL_Rect target = visible;
-        SDL_BlitSurface(m.back.get(), &visible, m.front.get(), &target);
-        SDL_UnionRect(&m.dirty, &visible, &m.dirty);
+        m.dirty.insert(m.dirty.end(), changed.begin(), changed.end());
+        if (m.dirty.size() > kMostDirtyAreas) {
+            // Frames pile up while nothing is presented (a hidden window): one area holds them all.
+            SDL_Rect all = m.dirty.front();
+            for (const SDL_Rect& r : m.dirty) {
+                SDL_UnionRect(&all, &r, &all);
+            }
+            m.dirty.assign(1, all);
+        }
         ++m.submitted;
     }
     m.wake.Notify();

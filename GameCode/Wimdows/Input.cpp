@@ -229,6 +229,7 @@ void Deliver(const InputEvent& event) {
             m.focusLost.store(true);
             break;
     }
+    Time::Wake();  // a menu waiting for input looks again
 }
 
 void Schedule(Time::VirtualClock& clock, Time::Instant when, const InputEvent& event) {

@@ -21,8 +21,7 @@ SDL_Rect ShowMultiple(SDL_Surface* picture, const SDL_Rect& area, SDL_Surface* t
     const int k = shown.w / picture->w;
     SDL_Rect covered{shown.x + area.x * k, shown.y + area.y * k, area.w * k, area.h * k};
     if (k == 1) {
-        SDL_Rect to = covered;
-        SDL_BlitSurface(picture, &area, target, &to);
+        CopyPixels(picture, area, target, {covered.x, covered.y});
         return covered;
     }
     const auto bytes = static_cast<std::size_t>(covered.w) * sizeof(Uint32);
@@ -39,19 +38,23 @@ SDL_Rect ShowMultiple(SDL_Surface* picture, const SDL_Rect& area, SDL_Surface* t
     return covered;
 }
 
-// Shows the changed area of the picture in the window; returns the window area to update.
-SDL_Rect Show(SDL_Surface* picture, const SDL_Rect& area, SDL_Surface* target, const Box& shown) {
+// Shows the changed areas of the picture in the window; adds the window areas to update to `updated`.
+void Show(SDL_Surface* picture, const std::vector<SDL_Rect>& areas, SDL_Surface* target, const Box& shown,
+          std::vector<SDL_Rect>& updated) {
     SDL_Rect to{shown.x, shown.y, shown.w, shown.h};
     if (target->format->format != picture->format->format) {
         SDL_BlitScaled(picture, nullptr, target, &to);  // a display of another depth: SDL converts
     } else if (fitting::WholeMultiple(shown, {picture->w, picture->h})) {
-        return ShowMultiple(picture, area, target, shown);
+        for (const SDL_Rect& area : areas) {
+            updated.push_back(ShowMultiple(picture, area, target, shown));
+        }
+        return;
     } else {
         // Between whole multiples, smoothing keeps thin lines and text even; the whole picture is
         // filtered again, as a changed pixel touches its neighbours' blend.
         SDL_SoftStretchLinear(picture, nullptr, target, &to);
     }
-    return to;
+    updated.push_back(to);
 }
 
 // After a resize the window's surface is new: the bands are drawn again and the whole picture shown.
@@ -71,29 +74,30 @@ bool Refit(SDL_Surface* surface, const SDL_Surface* picture) {
 
 void Present(SDL_Window* window) {
     Module& m = M();
-    SDL_Rect changed{0, 0, 0, 0};
+    std::vector<SDL_Rect> updated;  // window pixels
     std::uint64_t frame = 0;
     {
         std::lock_guard lock(m.frontMutex);
-        if (!m.front || SDL_RectEmpty(&m.dirty)) {
+        if (!m.front || m.dirty.empty()) {
             return;
         }
-        SDL_Rect area = m.dirty;
         frame = m.submitted;
-        m.dirty = SDL_Rect{0, 0, 0, 0};
         SDL_Surface* surface =
             m.screen.hidden || !WithinLimits(window) ? nullptr : SDL_GetWindowSurface(window);
         if (surface != nullptr) {
-            if (Refit(surface, m.front.get())) {
-                area = SDL_Rect{0, 0, m.front->w, m.front->h};
-                changed = SDL_Rect{0, 0, surface->w, surface->h};
+            const bool refit = Refit(surface, m.front.get());
+            if (refit) {
+                m.dirty.assign(1, SDL_Rect{0, 0, m.front->w, m.front->h});
             }
-            const SDL_Rect shown = Show(m.front.get(), area, surface, m.screen.shown);
-            SDL_UnionRect(&changed, &shown, &changed);
+            Show(m.front.get(), m.dirty, surface, m.screen.shown, updated);
+            if (refit) {
+                updated.assign(1, SDL_Rect{0, 0, surface->w, surface->h});
+            }
         }
+        m.dirty.clear();
     }
-    if (!SDL_RectEmpty(&changed)) {
-        SDL_UpdateWindowSurfaceRects(window, &changed, 1);
+    if (!updated.empty()) {
+        SDL_UpdateWindowSurfaceRects(window, updated.data(), static_cast<int>(updated.size()));
     }
     m.presented.store(frame);
     m.presented.notify_all();
@@ -101,9 +105,9 @@ void Present(SDL_Window* window) {
 
 void Paint() {
     Module& m = M();
-    std::lock_guard lock(m.drawMutex);
-    if (m.back) {
-        PresentArea(SDL_Rect{0, 0, m.back->w, m.back->h});
+    std::lock_guard lock(m.frontMutex);
+    if (m.front) {
+        m.dirty.assign(1, SDL_Rect{0, 0, m.front->w, m.front->h});
     }
 }
 

@@ -165,7 +165,7 @@ SDL_Window* Init() {
         m.buffering = false;
         std::lock_guard frontLock(m.frontMutex);
         m.front = std::move(front);
-        m.dirty = SDL_Rect{0, 0, width, height};
+        m.dirty.assign(1, SDL_Rect{0, 0, width, height});
     }
     m.nativeWindowId.store(NativeWindowIdOf(window));
     SDL_RaiseWindow(window);
@@ -212,6 +212,7 @@ void RunEventLoop(SDL_Window* window) {
         m.syncDone.notify_all();
         if (closedByPlayer) {
             m.closedByPlayer.store(true);
+            Time::Wake();
             return;
         }
         {
@@ -219,7 +220,7 @@ void RunEventLoop(SDL_Window* window) {
             if (m.closeRequested) {
                 return;
             }
-            if (!SDL_RectEmpty(&m.dirty) || m.syncRequested != sync) {
+            if (!m.dirty.empty() || m.syncRequested != sync) {
                 continue;
             }
         }
@@ -235,7 +236,7 @@ void FreeWindow() {
     {
         std::lock_guard frontLock(m.frontMutex);
         m.front.reset();
-        m.dirty = SDL_Rect{0, 0, 0, 0};
+        m.dirty.clear();
         // Nothing more will be presented: release whoever waits for a present or a sync.
         m.presented.store(m.submitted);
         m.syncDone.store(m.syncRequested);
@@ -343,6 +344,7 @@ void KillWindow() {
 
 void RequestClose() {
     gCloseAsked.store(true);
+    Time::Wake();
 }
 
 WinState State() {

@@ -1,0 +1,80 @@
+#include "Changes.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
+
+namespace Wimdows::changes {
+
+namespace {
+
+// 64 pixels are one 256-byte compare; 16 rows keep the rectangles few enough for one request each.
+constexpr int kTileWidth = 64;
+constexpr int kTileHeight = 16;
+
+const Uint8* At(const SDL_Surface* surface, int x, int y) {
+    return static_cast<const Uint8*>(surface->pixels) + static_cast<std::ptrdiff_t>(y) * surface->pitch +
+           static_cast<std::ptrdiff_t>(x) * 4;
+}
+
+bool RowDiffers(const SDL_Surface* now, const SDL_Surface* before, int x0, int x1, int y) {
+    return std::memcmp(At(now, x0, y), At(before, x0, y), static_cast<std::size_t>(x1 - x0) * 4) != 0;
+}
+
+}  // namespace
+
+std::vector<SDL_Rect> ChangedAreas(const SDL_Surface* now, const SDL_Surface* before, const SDL_Rect& area) {
+    std::vector<SDL_Rect> changed;
+    if (area.w <= 0 || area.h <= 0) {
+        return changed;
+    }
+    const int left = area.x;
+    const int right = area.x + area.w;
+    const int firstColumn = left / kTileWidth;
+    const int columns = (right - 1) / kTileWidth - firstColumn + 1;
+    const auto columnLeft = [&](int c) { return std::max(left, (firstColumn + c) * kTileWidth); };
+    const auto columnRight = [&](int c) { return std::min(right, (firstColumn + c + 1) * kTileWidth); };
+    std::vector<bool> changedTiles(static_cast<std::size_t>(columns));  // of the band
+    const auto marked = [&](int c) { return changedTiles[static_cast<std::size_t>(c)]; };
+    for (int top = area.y; top < area.y + area.h;) {
+        const int bottom = std::min((top / kTileHeight + 1) * kTileHeight, area.y + area.h);
+        std::fill(changedTiles.begin(), changedTiles.end(), false);
+        for (int y = top; y < bottom; ++y) {
+            // Most rows are the same as before: one compare of the whole row tells.
+            if (!RowDiffers(now, before, left, right, y)) {
+                continue;
+            }
+            for (int c = 0; c < columns; ++c) {
+                if (!marked(c)) {
+                    marked(c) = RowDiffers(now, before, columnLeft(c), columnRight(c), y);
+                }
+            }
+        }
+        const std::size_t bandBegin = changed.size();
+        for (int c = 0; c < columns;) {
+            if (!marked(c)) {
+                ++c;
+                continue;
+            }
+            const int first = c;
+            while (c < columns && marked(c)) {
+                ++c;
+            }
+            const SDL_Rect run{columnLeft(first), top, columnRight(c - 1) - columnLeft(first), bottom - top};
+            // A run under one of the same width in the band above lengthens it instead.
+            const auto bandStart = changed.begin() + static_cast<std::ptrdiff_t>(bandBegin);
+            const auto above = std::find_if(changed.begin(), bandStart, [&](const SDL_Rect& r) {
+                return r.x == run.x && r.w == run.w && r.y + r.h == top;
+            });
+            if (above != bandStart) {
+                above->h += run.h;
+            } else {
+                changed.push_back(run);
+            }
+        }
+        top = bottom;
+    }
+    return changed;
+}
+
+}  // namespace Wimdows::changes
