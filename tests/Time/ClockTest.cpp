@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <ctime>
+#include <thread>
 
 #include "Time.h"
 #include "VirtualTime.h"
@@ -95,6 +97,31 @@ TEST(GetClock, RealClockMovesOn) {
     const std::int32_t delta = Time::TimeDeltaHundreds(a, b);
     EXPECT_GE(delta, 3);
     EXPECT_LT(delta, 100);
+}
+
+// An idle wait on the real clock lasts its delay and then until a wake, from any thread; a wake that came
+// before it is not lost. (No upper bound is tested: only that the waits end.)
+TEST(IdleDelay, OnTheRealClockEndsAtAWakeAfterItsDelay) {
+    Time::Wake();
+    const auto start = std::chrono::steady_clock::now();
+    Time::IdleDelay(20);
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(20)) << "woken before";
+
+    std::thread waker([] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        Time::Wake();
+    });
+    const auto blocked = std::chrono::steady_clock::now();
+    Time::IdleDelay(1);
+    EXPECT_GE(std::chrono::steady_clock::now() - blocked, std::chrono::milliseconds(100)) << "no wake yet";
+    waker.join();
+}
+
+TEST(IdleDelay, OnTheVirtualClockIsADelay) {
+    testsupport::VirtualTime time;
+    const Time::Instant start = time.clock().Now();
+    Time::IdleDelay(25);
+    EXPECT_EQ(time.clock().Now() - start, std::chrono::milliseconds(25));
 }
 
 }  // namespace

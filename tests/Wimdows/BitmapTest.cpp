@@ -50,6 +50,31 @@ TEST_F(Bitmaps, PicturesAreStretchedToTheSizeAskedFor) {
     EXPECT_EQ(wt::BackPixel(999, 749), kWhite);
 }
 
+// A picture whose every pixel is different, drawn across each edge and wholly outside: what shows is the
+// right part of it, in place, and nothing wraps to another row.
+TEST_F(Bitmaps, PlainPicturesAreClippedAtEveryEdge) {
+    TempDir dir;
+    std::vector<std::uint32_t> pixels(40 * 20);
+    for (std::uint32_t i = 0; i < pixels.size(); ++i) {
+        pixels[i] = 0x010000 + i;  // never the blue underneath
+    }
+    const std::uint32_t picture = LoadBitmap(dir.Picture("numbered.bmp", 40, 20, pixels).c_str(), 40, 20);
+    Rectangle(0, 0, 999, 749, kBlue, true);
+    const auto at = [&](int x, int y) { return pixels[static_cast<std::size_t>(y * 40 + x)]; };
+    DrawBitmap(picture, -10, -5);   // 30 × 15 at the top left
+    DrawBitmap(picture, 990, 740);  // 10 × 10 at the bottom right
+    DrawBitmap(picture, 980, -19);  // 20 × 1 at the top right
+    DrawBitmap(picture, -40, 300);  // outside
+    DrawBitmap(picture, 500, 750);  // outside
+    EXPECT_EQ(wt::BackPixel(0, 0), at(10, 5));
+    EXPECT_EQ(wt::BackPixel(29, 14), at(39, 19));
+    EXPECT_EQ(wt::BackPixel(990, 740), at(0, 0));
+    EXPECT_EQ(wt::BackPixel(999, 749), at(9, 9));
+    EXPECT_EQ(wt::BackPixel(980, 0), at(0, 19));
+    EXPECT_EQ(wt::BackPixel(999, 0), at(19, 19));
+    EXPECT_EQ(ExtentOf(kBlue).count, 1000 * 750 - (30 * 15 + 10 * 10 + 20 * 1));
+}
+
 TEST_F(Bitmaps, PalettedPicturesAreConverted) {
     TempDir dir;
     SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, 4, 4, 8, SDL_PIXELFORMAT_INDEX8);
