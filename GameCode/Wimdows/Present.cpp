@@ -39,22 +39,26 @@ SDL_Rect ShowMultiple(SDL_Surface* picture, const SDL_Rect& area, SDL_Surface* t
 }
 
 // Shows the changed areas of the picture in the window; adds the window areas to update to `updated`.
-void Show(SDL_Surface* picture, const std::vector<SDL_Rect>& areas, SDL_Surface* target, const Box& shown,
+void Show(SDL_Surface* picture, const std::vector<SDL_Rect>& areas, SDL_Surface* target,
           std::vector<SDL_Rect>& updated) {
-    SDL_Rect to{shown.x, shown.y, shown.w, shown.h};
+    const Screen& s = M().screen;
     if (target->format->format != picture->format->format) {
+        SDL_Rect to{s.shown.x, s.shown.y, s.shown.w, s.shown.h};
         SDL_BlitScaled(picture, nullptr, target, &to);  // a display of another depth: SDL converts
-    } else if (fitting::WholeMultiple(shown, {picture->w, picture->h})) {
-        for (const SDL_Rect& area : areas) {
-            updated.push_back(ShowMultiple(picture, area, target, shown));
-        }
+        updated.push_back(to);
         return;
-    } else {
-        // Between whole multiples, smoothing keeps thin lines and text even; the whole picture is
-        // filtered again, as a changed pixel touches its neighbours' blend.
-        SDL_SoftStretchLinear(picture, nullptr, target, &to);
     }
-    updated.push_back(to);
+    const bool whole = fitting::WholeMultiple(s.shown, {picture->w, picture->h});
+    for (const SDL_Rect& area : areas) {
+        if (whole) {
+            updated.push_back(ShowMultiple(picture, area, target, s.shown));
+        } else {
+            // Between whole multiples, smoothing keeps thin lines and text even.
+            const SDL_Rect window = s.smoother.WindowAreaOf(area);
+            s.smoother.Draw(picture, target, window);
+            updated.push_back(window);
+        }
+    }
 }
 
 // After a resize the window's surface is new: the bands are drawn again and the whole picture shown.
@@ -66,6 +70,7 @@ bool Refit(SDL_Surface* surface, const SDL_Surface* picture) {
     s.stale = false;
     s.surface = {surface->w, surface->h};
     s.shown = fitting::Fit(s.surface, {picture->w, picture->h});
+    s.smoother = smoothing::Scaler({picture->w, picture->h}, s.shown);
     SDL_FillRect(surface, nullptr, 0);
     return true;
 }
@@ -89,7 +94,7 @@ void Present(SDL_Window* window) {
             if (refit) {
                 m.dirty.assign(1, SDL_Rect{0, 0, m.front->w, m.front->h});
             }
-            Show(m.front.get(), m.dirty, surface, m.screen.shown, updated);
+            Show(m.front.get(), m.dirty, surface, updated);
             if (refit) {
                 updated.assign(1, SDL_Rect{0, 0, surface->w, surface->h});
             }

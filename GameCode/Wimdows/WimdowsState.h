@@ -25,6 +25,7 @@
 
 #include "Changes.h"
 #include "Fitting.h"
+#include "Smoothing.h"
 #include "Wimdows.h"
 
 namespace Wimdows::detail {
@@ -90,11 +91,12 @@ struct MouseStruct {
 
 // How the window shows the picture. Window thread only (input is translated there too).
 struct Screen {
-    fitting::Size picture;  // the back buffer's size
-    fitting::Size surface;  // the window surface the bands were drawn on
-    fitting::Box shown;     // where the picture is in the window
-    bool stale = true;      // the window surface must be drawn afresh, bands included
-    bool hidden = false;    // minimised or unmapped: nothing is presented
+    fitting::Size picture;       // the back buffer's size
+    fitting::Size surface;       // the window surface the bands were drawn on
+    fitting::Box shown;          // where the picture is in the window
+    smoothing::Scaler smoother;  // for the shown box, when it is no whole multiple of the picture
+    bool stale = true;           // the window surface must be drawn afresh, bands included
+    bool hidden = false;         // minimised or unmapped: nothing is presented
     bool fullscreen = false;
     SDL_Rect windowed{0, 0, 0, 0};  // place and size to return to from fullscreen
     bool enterHeldBack = false;     // an Enter pressed with Alt, until it is released
