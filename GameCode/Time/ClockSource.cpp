@@ -128,8 +128,10 @@ void Wake() {
     gWakes.fetch_add(1);
     const int descriptor = gWakeDescriptor.load();
     if (descriptor >= 0) {
+        const int callersError = errno;  // a signal handler must leave errno as it found it
         const std::uint64_t one = 1;
         [[maybe_unused]] const ssize_t written = write(descriptor, &one, sizeof one);
+        errno = callersError;
     }
 }
 
