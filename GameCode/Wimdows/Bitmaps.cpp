@@ -224,7 +224,7 @@ void PresentArea(SDL_Rect area) {
     }
     // Only this thread writes the front buffer, and it holds drawMutex, under which the window thread
     // releases it: comparing needs no lock, so presenting never waits for it.
-    const std::vector<SDL_Rect> changed = changes::ChangedAreas(m.back.get(), m.front.get(), visible);
+    const std::vector<SDL_Rect>& changed = m.changes.Find(m.back.get(), m.front.get(), visible);
     if (changed.empty()) {
         return;
     }

@@ -23,8 +23,10 @@ bool RowDiffers(const SDL_Surface* now, const SDL_Surface* before, int x0, int x
 
 }  // namespace
 
-std::vector<SDL_Rect> ChangedAreas(const SDL_Surface* now, const SDL_Surface* before, const SDL_Rect& area) {
-    std::vector<SDL_Rect> changed;
+const std::vector<SDL_Rect>& Finder::Find(const SDL_Surface* now, const SDL_Surface* before,
+                                          const SDL_Rect& area) {
+    std::vector<SDL_Rect>& changed = found_;
+    changed.clear();
     if (area.w <= 0 || area.h <= 0) {
         return changed;
     }
@@ -34,11 +36,11 @@ std::vector<SDL_Rect> ChangedAreas(const SDL_Surface* now, const SDL_Surface* be
     const int columns = (right - 1) / kTileWidth - firstColumn + 1;
     const auto columnLeft = [&](int c) { return std::max(left, (firstColumn + c) * kTileWidth); };
     const auto columnRight = [&](int c) { return std::min(right, (firstColumn + c + 1) * kTileWidth); };
-    std::vector<bool> changedTiles(static_cast<std::size_t>(columns));  // of the band
-    const auto marked = [&](int c) { return changedTiles[static_cast<std::size_t>(c)]; };
+    changedTiles_.assign(static_cast<std::size_t>(columns), false);
+    const auto marked = [&](int c) { return changedTiles_[static_cast<std::size_t>(c)]; };
     for (int top = area.y; top < area.y + area.h;) {
         const int bottom = std::min((top / kTileHeight + 1) * kTileHeight, area.y + area.h);
-        std::fill(changedTiles.begin(), changedTiles.end(), false);
+        std::fill(changedTiles_.begin(), changedTiles_.end(), false);
         for (int y = top; y < bottom; ++y) {
             // Most rows are the same as before: one compare of the whole row tells.
             if (!RowDiffers(now, before, left, right, y)) {

@@ -79,7 +79,8 @@ bool Refit(SDL_Surface* surface, const SDL_Surface* picture) {
 
 void Present(SDL_Window* window) {
     Module& m = M();
-    std::vector<SDL_Rect> updated;  // window pixels
+    std::vector<SDL_Rect>& updated = m.screen.updated;
+    updated.clear();
     std::uint64_t frame = 0;
     {
         std::lock_guard lock(m.frontMutex);

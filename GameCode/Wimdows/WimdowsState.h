@@ -91,12 +91,13 @@ struct MouseStruct {
 
 // How the window shows the picture. Window thread only (input is translated there too).
 struct Screen {
-    fitting::Size picture;       // the back buffer's size
-    fitting::Size surface;       // the window surface the bands were drawn on
-    fitting::Box shown;          // where the picture is in the window
-    smoothing::Scaler smoother;  // for the shown box, when it is no whole multiple of the picture
-    bool stale = true;           // the window surface must be drawn afresh, bands included
-    bool hidden = false;         // minimised or unmapped: nothing is presented
+    fitting::Size picture;          // the back buffer's size
+    fitting::Size surface;          // the window surface the bands were drawn on
+    fitting::Box shown;             // where the picture is in the window
+    smoothing::Scaler smoother;     // for the shown box, when it is no whole multiple of the picture
+    std::vector<SDL_Rect> updated;  // the window areas of the present under way
+    bool stale = true;              // the window surface must be drawn afresh, bands included
+    bool hidden = false;            // minimised or unmapped: nothing is presented
     bool fullscreen = false;
     SDL_Rect windowed{0, 0, 0, 0};  // place and size to return to from fullscreen
     bool enterHeldBack = false;     // an Enter pressed with Alt, until it is released
@@ -140,6 +141,7 @@ struct Module {
     std::vector<BitStruct> bit;  // bitlen = bit.size()
     std::map<BitmapKey, SharedSurface> loaded;
     std::map<std::pair<SDL_Surface*, SDL_Surface*>, SurfacePtr> masked;  // (image, mask) -> keyed sprite
+    changes::Finder changes;  // what a frame changed, against the front buffer
 
     // Hand-over to the window thread. Lock order: drawMutex before frontMutex.
     std::mutex frontMutex;

@@ -11,7 +11,12 @@
 
 namespace {
 
-using Wimdows::changes::ChangedAreas;
+// One finder for every call, as the window layer keeps one: what it kept from a call must not leak into the
+// next.
+std::vector<SDL_Rect> ChangedAreas(const SDL_Surface* now, const SDL_Surface* before, const SDL_Rect& area) {
+    static Wimdows::changes::Finder finder;
+    return finder.Find(now, before, area);
+}
 
 struct FreeSurface {
     void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
