@@ -67,9 +67,12 @@ case $mode in
         [[ $(differing_pixels menu blocks) -eq 0 ]] || fail "the 2x picture is not made of 2x2 blocks"
         class=$(sed -n 's/^StartupWMClass=//p' "$desktop_entry")
         [[ -n $class ]] || fail "the desktop entry names no StartupWMClass"
-        xprop -id "$window" WM_CLASS | grep -q "\"$class\", \"$class\"" ||
-            fail "the window's class is not $class: $(xprop -id "$window" WM_CLASS)"
-        xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (64 x 64)' || fail "the window carries no icon"
+        # Read whole before matching: grep -q stops at the first match, and under pipefail the icon's long
+        # listing would then fail on the closed pipe.
+        wm_class=$(xprop -id "$window" WM_CLASS)
+        [[ $wm_class == *"\"$class\", \"$class\""* ]] || fail "the window's class is not $class: $wm_class"
+        icon=$(xprop -id "$window" _NET_WM_ICON)
+        [[ $icon == *'Icon (64 x 64)'* ]] || fail "the window carries no icon"
         ;;
     fullscreen)
         windowed=$(geometry)
