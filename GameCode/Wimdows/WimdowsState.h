@@ -183,8 +183,7 @@ Module& M();
 // True on the window thread.
 bool OnWindowThread();
 
-// ---- Copying (Copy.cpp)
-// ------------------------------------------------------------------------------------
+// ---- Copying (Copy.cpp) -----------------------------------------------------------------------------------
 
 // Copies `area` of `from` into `to` with its corner at `at`, clipped to both; both of kPixelFormat, nothing
 // see-through. SDL's own block copy writes past the processor's cache, and a frame is read again straight
