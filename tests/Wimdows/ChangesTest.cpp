@@ -2,14 +2,15 @@
 // equal, nothing outside the area looked at is touched, and a sprite's worth of change stays a few tiles.
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <memory>
 #include <random>
 #include <vector>
 
 #include "Changes.h"
+#include "SurfaceHelpers.h"
 
 namespace {
+
+using namespace surfacetest;
 
 // One finder for every call, as the window layer keeps one: what it kept from a call must not leak into the
 // next.
@@ -18,28 +19,11 @@ std::vector<SDL_Rect> ChangedAreas(const SDL_Surface* now, const SDL_Surface* be
     return finder.Find(now, before, area);
 }
 
-struct FreeSurface {
-    void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
-};
-using Surface = std::unique_ptr<SDL_Surface, FreeSurface>;
-
+// Frames of one colour, so that only what a test paints differs.
 Surface Frame(int width, int height) {
-    Surface s(SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_RGB888));
+    Surface s = MakeSurface(width, height);
     SDL_FillRect(s.get(), nullptr, 0x336699);
     return s;
-}
-
-Uint32& Pixel(SDL_Surface* s, int x, int y) {
-    return reinterpret_cast<Uint32*>(static_cast<Uint8*>(s->pixels) + y * s->pitch)[x];
-}
-
-bool Same(SDL_Surface* a, SDL_Surface* b) {
-    for (int y = 0; y < a->h; ++y) {
-        if (std::memcmp(&Pixel(a, 0, y), &Pixel(b, 0, y), static_cast<std::size_t>(a->w) * 4) != 0) {
-            return false;
-        }
-    }
-    return true;
 }
 
 // Copies what was found from `now` to `before`, checking that every area lies within `area`.

@@ -2,45 +2,24 @@
 // would give, at every size between whole multiples.
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <memory>
 #include <random>
 
 #include "Smoothing.h"
+#include "SurfaceHelpers.h"
 
 namespace {
+
+using namespace surfacetest;
 
 using Wimdows::fitting::Box;
 using Wimdows::fitting::Size;
 using Wimdows::smoothing::Scaler;
 
-struct FreeSurface {
-    void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
-};
-using Surface = std::unique_ptr<SDL_Surface, FreeSurface>;
-
-Surface Make(int width, int height) {
-    return Surface(SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_RGB888));
-}
-
-Uint32& Pixel(SDL_Surface* s, int x, int y) {
-    return reinterpret_cast<Uint32*>(static_cast<Uint8*>(s->pixels) + y * s->pitch)[x];
-}
-
-bool Same(SDL_Surface* a, SDL_Surface* b) {
-    for (int y = 0; y < a->h; ++y) {
-        if (std::memcmp(&Pixel(a, 0, y), &Pixel(b, 0, y), static_cast<std::size_t>(a->w) * 4) != 0) {
-            return false;
-        }
-    }
-    return true;
-}
-
 TEST(Smoothing, BlendsBetweenPixelCentresAndKeepsTheEdgesPure) {
-    const Surface picture = Make(2, 1);
+    const Surface picture = MakeSurface(2, 1);
     Pixel(picture.get(), 0, 0) = 0x000000;
     Pixel(picture.get(), 1, 0) = 0xFFFFFF;
-    const Surface window = Make(4, 1);
+    const Surface window = MakeSurface(4, 1);
     const Scaler scaler({2, 1}, {0, 0, 4, 1});
     scaler.Draw(picture.get(), window.get(), {0, 0, 4, 1});
     EXPECT_EQ(Pixel(window.get(), 0, 0), 0x000000u);
@@ -57,14 +36,14 @@ TEST(Smoothing, RedrawingWhatAChangeReachesEqualsRedrawingEverything) {
     for (const Box& box : boxes) {
         SCOPED_TRACE(box.w);
         const Scaler scaler(picture, box);
-        const Surface source = Make(picture.w, picture.h);
+        const Surface source = MakeSurface(picture.w, picture.h);
         for (int y = 0; y < picture.h; ++y) {
             for (int x = 0; x < picture.w; ++x) {
                 Pixel(source.get(), x, y) = random() & 0xFFFFFF;
             }
         }
-        const Surface partly = Make(box.x + box.w, box.y + box.h);
-        const Surface wholly = Make(box.x + box.w, box.y + box.h);
+        const Surface partly = MakeSurface(box.x + box.w, box.y + box.h);
+        const Surface wholly = MakeSurface(box.x + box.w, box.y + box.h);
         const SDL_Rect all{box.x, box.y, box.w, box.h};
         scaler.Draw(source.get(), partly.get(), all);
         for (int round = 0; round < 30; ++round) {
