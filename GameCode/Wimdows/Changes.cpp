@@ -37,7 +37,10 @@ const std::vector<SDL_Rect>& Finder::Find(const SDL_Surface* now, const SDL_Surf
     const auto columnLeft = [&](int c) { return std::max(left, (firstColumn + c) * kTileWidth); };
     const auto columnRight = [&](int c) { return std::min(right, (firstColumn + c + 1) * kTileWidth); };
     changedTiles_.assign(static_cast<std::size_t>(columns), false);
-    const auto marked = [&](int c) { return changedTiles_[static_cast<std::size_t>(c)]; };
+    // A tile's flag, to read or to set.
+    const auto marked = [&](int c) -> std::vector<bool>::reference {
+        return changedTiles_[static_cast<std::size_t>(c)];
+    };
     for (int top = area.y; top < area.y + area.h;) {
         const int bottom = std::min((top / kTileHeight + 1) * kTileHeight, area.y + area.h);
         std::fill(changedTiles_.begin(), changedTiles_.end(), false);
