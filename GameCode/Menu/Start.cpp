@@ -30,15 +30,6 @@ std::uint32_t menuMusic = 0;
 
 }  // namespace
 
-namespace detail {
-
-Game::Screen WrongButton() {
-    std::cout << "error! wrong button number!" << std::endl;
-    return Game::Screen::Abort;
-}
-
-}  // namespace detail
-
 Game::Screen MediaMenu() {
     Wimdows::Window("Game", kWindowWidth, kWindowHeight);
     bool anyPage = false;
