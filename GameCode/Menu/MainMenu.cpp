@@ -52,7 +52,7 @@ Game::Screen DrawMenu() {
             Wimdows::KillWindow();
             return Game::Screen::Exit;
         default:
-            return detail::WrongButton();
+            return Game::WrongButton();
     }
 }
 

@@ -28,9 +28,6 @@ namespace detail {
 inline constexpr std::int32_t kButtonWidth = 166;
 inline constexpr std::int32_t kButtonHeight = 75;
 
-// A selection that no action belongs to: the message, and the program ends.
-Game::Screen WrongButton();
-
 }  // namespace detail
 
 }  // namespace Menu

@@ -64,7 +64,7 @@ Screen ChooseOnPage(std::initializer_list<Screen> actions) {
     Wimdows::UpdateWindow();
     const std::int32_t choice = StandardMenu::MenuSelection(buttons);
     if (choice < 0 || static_cast<std::size_t>(choice) >= actions.size()) {
-        return detail::WrongButton();
+        return Game::WrongButton();
     }
     return actions.begin()[choice];
 }

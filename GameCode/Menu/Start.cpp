@@ -24,20 +24,11 @@ constexpr std::array<const char*, 5> kPagePictures = {"Bitmaps\\tidewind.bmp", "
                                                       "Bitmaps\\tidewind3.bmp", "Bitmaps\\howtoplay.bmp",
                                                       "Bitmaps\\creditsbackground.bmp"};
 
-// The menu music started last. Without it every return from a play would add one more copy of the
-// looping music, until the copies took every channel.
-std::uint32_t menuMusic = 0;
+// Sound fix: the menu music started last, stopped before it starts again. Without it every return from a
+// play would add one more copy of the looping music, until the copies took every channel.
+std::uint32_t gMenuMusic = 0;
 
 }  // namespace
-
-namespace detail {
-
-Game::Screen WrongButton() {
-    std::cout << "error! wrong button number!" << std::endl;
-    return Game::Screen::Abort;
-}
-
-}  // namespace detail
 
 Game::Screen MediaMenu() {
     Wimdows::Window("Game", kWindowWidth, kWindowHeight);
@@ -60,10 +51,10 @@ Game::Screen MusicMenu() {
     if (!Music::InitMusic()) {
         std::cout << "Error with initializing" << std::flush;
     }
-    Music::StopSound(menuMusic);
-    menuMusic = Music::LoadSound("audio/Intro_Menu.mp3");
-    Music::PlaySound(menuMusic, true);
-    Music::SetSoundVolume(menuMusic, kMusicVolume);
+    Music::StopSound(gMenuMusic);
+    gMenuMusic = Music::LoadSound("audio/Intro_Menu.mp3");
+    Music::PlaySound(gMenuMusic, true);
+    Music::SetSoundVolume(gMenuMusic, kMusicVolume);
     return Game::Screen::MainMenu;
 }
 

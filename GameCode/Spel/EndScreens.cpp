@@ -1,6 +1,4 @@
 // The game-over and win screens and what their buttons do.
-#include <cstdio>
-
 #include "Music.h"
 #include "Play.h"
 #include "Spel.h"
@@ -22,13 +20,6 @@ void Place(StandardMenu::ButtonRc& button, std::int32_t x, std::int32_t y) {
     button.x0 = x;
     button.y0 = y;
     button.visible = true;
-}
-
-// MenuSelection returns only positions of visible buttons; anything else is a fault worth a line.
-Screen WrongButton() {
-    std::puts("error! wrong button number!");
-    std::fflush(stdout);
-    return Screen::Abort;
 }
 
 }  // namespace
@@ -57,7 +48,7 @@ Screen GameOver() {
         case 1:
             return RetryButton();
         default:
-            return WrongButton();
+            return Game::WrongButton();
     }
 }
 
@@ -78,7 +69,7 @@ Screen Win() {
     if (StandardMenu::MenuSelection(Buttons) == 0) {
         return MenuButton();
     }
-    return WrongButton();
+    return Game::WrongButton();
 }
 
 }  // namespace Spel

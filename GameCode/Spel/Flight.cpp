@@ -9,9 +9,6 @@ namespace {
 
 using Time::GetClock;
 
-constexpr std::uint32_t kKeyP = 0x50;
-constexpr std::uint32_t kKeyB = 0x42;
-
 constexpr std::int32_t kLeftLimit = 0;
 constexpr std::int32_t kRightLimit = 900;
 constexpr std::int32_t kTop = 50;
@@ -48,9 +45,9 @@ void Settings(bool NoBombs) {
     Up = Wimdows::KeyDown(Wimdows::VK_UP);
     Down = Wimdows::KeyDown(Wimdows::VK_DOWN);
     Space = Wimdows::KeyDown(Wimdows::VK_SPACE);
-    P = Wimdows::KeyDown(kKeyP);
+    P = Wimdows::KeyDown(Wimdows::VK_P);
     Esc = Wimdows::KeyDown(Wimdows::VK_ESCAPE);
-    B = NoBombs ? false : Wimdows::KeyDown(kKeyB);
+    B = NoBombs ? false : Wimdows::KeyDown(Wimdows::VK_B);
 }
 
 std::int32_t Absolute(std::int32_t Speed) {
@@ -156,7 +153,7 @@ void Pause(bool PFlag, PlayerType& Player) {
     Time::Delay(kPauseDebounce);
     // Polls through the clock source instead of spinning: a paused game costs no processor time, and a
     // window closed meanwhile ends the wait.
-    while (!Wimdows::KeyDown(kKeyP)) {
+    while (!Wimdows::KeyDown(Wimdows::VK_P)) {
         Time::Delay(kPausePoll);
     }
     Time::Delay(kPauseDebounce);

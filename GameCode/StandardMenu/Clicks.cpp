@@ -1,4 +1,5 @@
-// The pending left click, recorded on the window thread and taken by a button on the main thread.
+// The pending left click, recorded by a mouse release or a key on the highlighted button, and taken by a
+// button on the main thread.
 #include <mutex>
 #include <optional>
 
@@ -10,17 +11,17 @@ namespace StandardMenu {
 
 namespace {
 
-std::mutex clickLock;
+std::mutex gClickLock;
 // The last left click that no button has taken yet.
-std::optional<ClickRc> leftClick;
+std::optional<ClickRc> gLeftClick;
 
 }  // namespace
 
-// Runs on the window thread at every release of the left button, and for a key that presses the
-// highlighted button.
+// Runs on the thread that delivers a release of the left button (the window thread for the player's), and
+// on the main thread when a key presses the highlighted button.
 void detail::RegisterLeftClick(std::int32_t x, std::int32_t y) {
-    const std::lock_guard lock(clickLock);
-    leftClick = ClickRc{.x = x, .y = y};
+    const std::lock_guard lock(gClickLock);
+    gLeftClick = ClickRc{.x = x, .y = y};
 }
 
 bool ButtonSelected(const ButtonRc& button) {
@@ -29,9 +30,9 @@ bool ButtonSelected(const ButtonRc& button) {
     }
     // Registered on every call: the window layer drops the callback when its window closes.
     Wimdows::OnMouseLeftUp(detail::RegisterLeftClick);
-    const std::lock_guard lock(clickLock);
-    if (leftClick.has_value() && InButton(button, leftClick->x, leftClick->y)) {
-        leftClick.reset();
+    const std::lock_guard lock(gClickLock);
+    if (gLeftClick.has_value() && InButton(button, gLeftClick->x, gLeftClick->y)) {
+        gLeftClick.reset();
         return true;
     }
     return false;

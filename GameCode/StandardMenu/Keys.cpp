@@ -4,6 +4,7 @@
 #include <bitset>
 #include <deque>
 #include <mutex>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -22,27 +23,32 @@ struct Press {
 // More presses than this between two passes of a menu are a key bouncing, not a player.
 constexpr std::size_t kMostPending = 16;
 
-std::mutex keysLock;
+std::mutex gKeysLock;
 // Presses that reached the waiting menu, oldest first; filled on the window thread.
-std::deque<Press> pending;
+std::deque<Press> gPending;
 // Keys already down when the menu appeared: their auto-repeats do nothing until a fresh press.
-std::bitset<256> heldOver;
-// The highlighted button's centre; main thread only.
-std::optional<ClickRc> highlight;
+std::bitset<256> gHeldOver;
+// The highlighted button; main thread only.
+struct Highlight {
+    std::size_t position = 0;  // in the menu
+    ClickRc centre;
+    ClickRc mouseAt;  // the pointer when the keyboard took over
+};
+std::optional<Highlight> gHighlight;
 
 void RegisterPress(std::uint32_t key, bool repeat) {
-    const std::lock_guard lock(keysLock);
+    const std::lock_guard lock(gKeysLock);
     if (!repeat) {
-        heldOver.reset(key);
+        gHeldOver.reset(key);
     }
-    if (!heldOver.test(key) && pending.size() < kMostPending) {
-        pending.push_back({.key = key, .shift = Wimdows::KeyDown(Wimdows::VK_SHIFT)});
+    if (!gHeldOver.test(key) && gPending.size() < kMostPending) {
+        gPending.push_back({.key = key, .shift = Wimdows::KeyDown(Wimdows::VK_SHIFT)});
     }
 }
 
 std::deque<Press> TakePresses() {
-    const std::lock_guard lock(keysLock);
-    return std::exchange(pending, {});
+    const std::lock_guard lock(gKeysLock);
+    return std::exchange(gPending, {});
 }
 
 ClickRc MousePos() {
@@ -74,15 +80,15 @@ std::vector<std::size_t> ReadingOrder(std::span<const ButtonRc> menu) {
 }  // namespace
 
 ClickRc PointerPos() {
-    return highlight.value_or(MousePos());
+    return gHighlight ? gHighlight->centre : MousePos();
 }
 
 KeyNavigation::KeyNavigation() {
     {
-        const std::lock_guard lock(keysLock);
-        pending.clear();
-        for (std::uint32_t key = 0; key < heldOver.size(); ++key) {
-            heldOver.set(key, Wimdows::KeyDown(key));
+        const std::lock_guard lock(gKeysLock);
+        gPending.clear();
+        for (std::uint32_t key = 0; key < gHeldOver.size(); ++key) {
+            gHeldOver.set(key, Wimdows::KeyDown(key));
         }
     }
     Wimdows::OnKeyPress(RegisterPress);
@@ -90,13 +96,12 @@ KeyNavigation::KeyNavigation() {
 
 KeyNavigation::~KeyNavigation() {
     Wimdows::OnKeyPress(nullptr);
-    highlight.reset();
+    gHighlight.reset();
 }
 
 void KeyNavigation::Take(std::span<const ButtonRc> menu) {
-    if (highlighted_ && MousePos() != mouseAt_) {
-        highlighted_.reset();
-        highlight.reset();
+    if (gHighlight && MousePos() != gHighlight->mouseAt) {
+        gHighlight.reset();
     }
     for (const Press& press : TakePresses()) {
         switch (press.key) {
@@ -113,8 +118,8 @@ void KeyNavigation::Take(std::span<const ButtonRc> menu) {
                 break;
             case Wimdows::VK_RETURN:
             case Wimdows::VK_SPACE:
-                if (highlight) {
-                    RegisterLeftClick(highlight->x, highlight->y);
+                if (gHighlight) {
+                    RegisterLeftClick(gHighlight->centre.x, gHighlight->centre.y);
                 }
                 break;
             default:
@@ -130,14 +135,14 @@ void KeyNavigation::Step(std::span<const ButtonRc> menu, int direction) {
         return;
     }
     const auto count = static_cast<std::ptrdiff_t>(order.size());
-    const auto current = std::find(order.begin(), order.end(), highlighted_.value_or(menu.size()));
+    const auto current =
+        std::find(order.begin(), order.end(), gHighlight ? gHighlight->position : menu.size());
     std::ptrdiff_t next = direction > 0 ? 0 : count - 1;
     if (current != order.end()) {
         next = (current - order.begin() + direction + count) % count;
     }
-    highlighted_ = order[static_cast<std::size_t>(next)];
-    highlight = CentreOf(menu[*highlighted_]);
-    mouseAt_ = MousePos();
+    const std::size_t position = order[static_cast<std::size_t>(next)];
+    gHighlight = Highlight{.position = position, .centre = CentreOf(menu[position]), .mouseAt = MousePos()};
 }
 
 }  // namespace StandardMenu::detail

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <span>
 
 #include "StandardMenu.h"
@@ -31,9 +30,6 @@ class KeyNavigation {
 
   private:
     void Step(std::span<const ButtonRc> menu, int direction);
-
-    std::optional<std::size_t> highlighted_;  // position in the menu
-    ClickRc mouseAt_;                         // the pointer when the keyboard took over
 };
 
 }  // namespace StandardMenu::detail

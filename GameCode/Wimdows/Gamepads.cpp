@@ -30,9 +30,6 @@ enum Control : std::size_t {
     kControls
 };
 
-constexpr std::uint32_t kKeyB = 0x42;
-constexpr std::uint32_t kKeyP = 0x50;
-
 std::uint32_t KeyOf(std::size_t control) {
     switch (control) {
         case kDpadUp:
@@ -51,9 +48,9 @@ std::uint32_t KeyOf(std::size_t control) {
             return VK_SPACE;
         case kButtonB:
         case kButtonX:
-            return kKeyB;
+            return VK_B;
         case kStart:
-            return kKeyP;
+            return VK_P;
         case kBack:
             return VK_GAMEPAD_VIEW;
         case kLeftShoulder:

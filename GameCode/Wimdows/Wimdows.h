@@ -41,6 +41,9 @@ inline constexpr std::uint32_t VK_LEFT = 0x25;
 inline constexpr std::uint32_t VK_UP = 0x26;
 inline constexpr std::uint32_t VK_RIGHT = 0x27;
 inline constexpr std::uint32_t VK_DOWN = 0x28;
+// Windows names no letter keys: each is its capital's character code.
+inline constexpr std::uint32_t VK_B = 'B';
+inline constexpr std::uint32_t VK_P = 'P';
 // Pad buttons that stand for no key keep Windows' own gamepad codes.
 inline constexpr std::uint32_t VK_GAMEPAD_RIGHT_SHOULDER = 0xC7;
 inline constexpr std::uint32_t VK_GAMEPAD_LEFT_SHOULDER = 0xC8;

@@ -56,7 +56,8 @@ constexpr std::int32_t Far(std::int64_t v) {
     return static_cast<std::int32_t>(std::clamp(v, -kFar, kFar));
 }
 
-// The game never reads more than a few queued presses; a key storm on a menu must not make the queue grow.
+// Sound fix: the queue once had no bound, yet nothing in the game reads it (only FlushKeys empties it), so
+// a held key made it grow for a whole play. It keeps the newest presses only.
 inline constexpr std::size_t kKeyQueueLength = 64;
 
 // Changed areas waiting to be presented, at most; more are joined into one.

@@ -38,4 +38,13 @@ TEST(ScreenLoop, BackFromAPlayTheMenuMusicStartsAndTheMainMenuShows) {
     Wimdows::KillWindow();
 }
 
+// The menus and the end screens share this answer: one console line, and the loop stops with Abort.
+TEST(ScreenLoop, ASelectionWithoutAnActionSaysSoAndEndsTheLoop) {
+    ::testing::internal::CaptureStdout();
+    const Screen next = Game::WrongButton();
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "error! wrong button number!\n");
+    EXPECT_EQ(next, Screen::Abort);
+    EXPECT_EQ(Game::Run(next), Screen::Abort);
+}
+
 }  // namespace

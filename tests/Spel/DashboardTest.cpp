@@ -102,7 +102,7 @@ class Dashboard : public PlayFixture {
 
 TEST_F(Dashboard, TheTwentiethBombBlocksBUntilTheAeroplaneHasRefuelled) {
     OnPlayStart([](Spel::PlayType& play) { NoAircraft(play); });
-    HoldKey(playtest::kKeyB, 0);
+    HoldKey(Wimdows::VK_B, 0);
     std::map<std::int32_t, std::int32_t> used;
     std::map<std::int32_t, std::uint32_t> gauge;
     std::int32_t landedAt = -1;

@@ -203,8 +203,8 @@ TEST_F(Flight, UpTakesOffFromTheShipWithAJump) {
 TEST_F(Flight, PPausesUntilPIsPressedAgain) {
     StartGame();
     StartAt(100, 250);
-    HoldKey(playtest::kKeyP, 50, 55);
-    HoldKey(playtest::kKeyP, 1050, 1055);
+    HoldKey(Wimdows::VK_P, 50, 55);
+    HoldKey(Wimdows::VK_P, 1050, 1055);
     std::map<std::int32_t, std::int32_t> pauseTimes;
     Track heights;
     RunPlay(
@@ -226,7 +226,7 @@ TEST_F(Flight, PPausesUntilPIsPressedAgain) {
 TEST_F(Flight, AHeldPAdvancesTheGameOneFrameEvery300Milliseconds) {
     StartGame();
     StartAt(100, 250);
-    HoldKey(playtest::kKeyP, 100, 1000);
+    HoldKey(Wimdows::VK_P, 100, 1000);
     std::vector<std::int32_t> frames;
     RunPlay(
         [&](Spel::PlayType& play) {
@@ -242,7 +242,7 @@ TEST_F(Flight, AHeldPAdvancesTheGameOneFrameEvery300Milliseconds) {
 TEST_F(Flight, ClosingTheWindowDuringAPauseEndsTheProgram) {
     StartGame();
     StartAt(100, 250);
-    HoldKey(playtest::kKeyP, 50, 55);
+    HoldKey(Wimdows::VK_P, 50, 55);
     AtPlayTime(300, [] { Wimdows::testing::CloseFromTitleBar(); });
     EXPECT_THROW(RunPlay([](Spel::PlayType&) { return false; }, 1000), Wimdows::WindowClosed);
     EXPECT_LT(Elapsed(), 400);

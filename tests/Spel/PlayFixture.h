@@ -10,7 +10,7 @@
 //                                 its first frame: place the aeroplane, the friendly ship, set counters...
 //   HoldKey(key, from, to)        the key goes down `from` and up `to` hundredths after the next play starts
 //                                 (to < 0: never released). Keys are Windows virtual-key codes (Wimdows.h,
-//                                 kKeyP, kKeyB). Play time h is the hundredth boundary h after the play's
+//                                 VK_P, VK_B). Play time h is the hundredth boundary h after the play's
 //                                 start, so input given at h is first seen by the frame whose
 //                                 play.Time.DiffEnemy is h.
 //   ClickAt(x, y, at)             a left click at (x, y), `at` hundredths after the next play starts.
@@ -60,9 +60,6 @@ namespace playtest {
 inline bool HaveGameData() {
     return std::filesystem::exists("Bitmaps/Hemel.bmp") && std::filesystem::exists("audio/Shot.wav");
 }
-
-inline constexpr std::uint32_t kKeyP = 0x50;
-inline constexpr std::uint32_t kKeyB = 0x42;
 
 // How a play run by RunPlay ended.
 struct PlayEnd {

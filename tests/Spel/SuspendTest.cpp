@@ -50,7 +50,7 @@ class Suspend : public PlayFixture {
     void ExpectPauseAfter(bool minimised) {
         StartHigh();
         AtPlayTime(50, [=] { Wimdows::testing::SendSdlFocusLoss(minimised); });
-        HoldKey(playtest::kKeyP, 1050, 1055);
+        HoldKey(Wimdows::VK_P, 1050, 1055);
         const Moments moments = Fly(1300);
         ASSERT_FALSE(moments.empty());
         const auto resumed = moments.upper_bound(60);

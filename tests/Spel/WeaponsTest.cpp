@@ -99,7 +99,7 @@ class Weapons : public PlayFixture {
 
 TEST_F(Weapons, TheFirstShotComesTwentyHundredthsAndTheFirstBombFiftyIntoAPlay) {
     HoldKey(Wimdows::VK_SPACE, 0);
-    HoldKey(playtest::kKeyB, 0);
+    HoldKey(Wimdows::VK_B, 0);
     std::int32_t shotAt = -1;
     std::int32_t bombAt = -1;
     RunPlay(
@@ -146,7 +146,7 @@ TEST_F(Weapons, TheGunCyclesThroughTwentySlotsWithItsOwnSoundForEveryShot) {
 
 TEST_F(Weapons, ABulletShowsEachPointForThreeFramesAndABombForSix) {
     HoldKey(Wimdows::VK_SPACE, 19, 20);
-    HoldKey(playtest::kKeyB, 49, 50);
+    HoldKey(Wimdows::VK_B, 49, 50);
     std::map<std::int32_t, int> bulletFrames;
     std::map<std::int32_t, int> bombFrames;
     RunPlay(

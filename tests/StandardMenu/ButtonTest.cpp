@@ -39,6 +39,11 @@ TEST(InButton, OnlyPointsStrictlyInsideCount) {
     ButtonRc hidden = button;
     hidden.visible = false;
     EXPECT_TRUE(InButton(hidden, 150, 230));
+
+    // At the end of the number range the box does not wrap around to the other end.
+    const ButtonRc farOut = Box(2147483600, 2147483600, 166, 75);
+    EXPECT_TRUE(InButton(farOut, 2147483647, 2147483647));
+    EXPECT_FALSE(InButton(farOut, -2147483600, -2147483600));
 }
 
 TEST(SetVerticalMenu, PlacesEveryButtonFromTopEdgeToTopEdgeAndChangesNothingElse) {

@@ -107,11 +107,12 @@ TEST(IdleDelay, OnTheRealClockEndsAtAWakeAfterItsDelay) {
     Time::IdleDelay(20);
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(20)) << "woken before";
 
+    // Read before the waker starts: its 100 ms count from a moment no earlier than this one.
+    const auto blocked = std::chrono::steady_clock::now();
     std::thread waker([] {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
         Time::Wake();
     });
-    const auto blocked = std::chrono::steady_clock::now();
     Time::IdleDelay(1);
     EXPECT_GE(std::chrono::steady_clock::now() - blocked, std::chrono::milliseconds(100)) << "no wake yet";
     waker.join();

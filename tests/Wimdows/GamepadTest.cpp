@@ -9,9 +9,6 @@ using namespace Wimdows;
 using wt::PadAxis;
 using wt::PadButton;
 
-constexpr std::uint32_t kKeyB = 0x42;
-constexpr std::uint32_t kKeyP = 0x50;
-
 class Gamepad : public OpenWindow {
   protected:
     void SetUp() override {
@@ -38,9 +35,9 @@ class Gamepad : public OpenWindow {
 
 TEST_F(Gamepad, ButtonsHoldTheKeysTheyStandFor) {
     ExpectButtonIsKey(PadButton::A, VK_SPACE);
-    ExpectButtonIsKey(PadButton::B, kKeyB);
-    ExpectButtonIsKey(PadButton::X, kKeyB);
-    ExpectButtonIsKey(PadButton::Start, kKeyP);
+    ExpectButtonIsKey(PadButton::B, VK_B);
+    ExpectButtonIsKey(PadButton::X, VK_B);
+    ExpectButtonIsKey(PadButton::Start, VK_P);
     ExpectButtonIsKey(PadButton::Back, VK_GAMEPAD_VIEW);
     ExpectButtonIsKey(PadButton::LeftShoulder, VK_GAMEPAD_LEFT_SHOULDER);
     ExpectButtonIsKey(PadButton::RightShoulder, VK_GAMEPAD_RIGHT_SHOULDER);

@@ -12,6 +12,9 @@ source "$(dirname "$0")/e2e_lib.sh"
 # The sky between the dashboard and the boats: only the aeroplane, its bombs and clouds are there in the
 # first seconds of a play (enemy aircraft come after five).
 sky=1000x540+0+90
+# The sky right of the aeroplane's start: it starts at x 100 in its level picture, 100 pixels wide, and only
+# the arrows move it sideways, so nothing changes here while it falls.
+ahead=800x540+200+90
 retry_button=166x75+805+660
 
 hold() {
@@ -46,9 +49,9 @@ eventually menu_drawn || fail "the main menu was not drawn"
 click_at 480 335
 sleep 1
 
-shot before_right "$sky"
+shot before_right "$ahead"
 hold Right 0.5
-shot after_right "$sky"
+shot after_right "$ahead"
 [[ $(differing_pixels before_right after_right) -gt 0 ]] || fail "the right arrow did not move the aeroplane"
 
 # The game reads the keys once a frame: a press must outlast a frame, even on a busy machine.

@@ -24,8 +24,6 @@ using Game::Screen;
 using Kind = Wimdows::InputEvent::Kind;
 using std::chrono::milliseconds;
 
-constexpr std::uint32_t kKeyB = 0x42;
-
 long long EnvNumber(const char* name, long long otherwise) {
     const char* value = std::getenv(name);
     return value != nullptr ? std::atoll(value) : otherwise;
@@ -100,8 +98,9 @@ class SoakDriver final : public replay::Watcher {
     std::set<std::uintptr_t> stackAtPlay;
 
   private:
-    static constexpr std::array<std::uint32_t, 6> kKeys{
-        Wimdows::VK_UP, Wimdows::VK_DOWN, Wimdows::VK_LEFT, Wimdows::VK_RIGHT, Wimdows::VK_SPACE, kKeyB};
+    static constexpr std::array<std::uint32_t, 6> kKeys{Wimdows::VK_UP,    Wimdows::VK_DOWN,
+                                                        Wimdows::VK_LEFT,  Wimdows::VK_RIGHT,
+                                                        Wimdows::VK_SPACE, Wimdows::VK_B};
 
     bool Chance(double p) { return std::bernoulli_distribution(p)(random_); }
 

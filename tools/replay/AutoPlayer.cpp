@@ -9,7 +9,6 @@ namespace {
 using namespace Spel;
 using Kind = Wimdows::InputEvent::Kind;
 
-constexpr std::uint32_t kKeyB = 0x42;
 constexpr std::int32_t kTop = 55;
 constexpr std::int32_t kLowest = 590;      // above every landing height: no landing by accident
 constexpr std::int32_t kFightX = 120;      // far left: the most time to shoot what comes in from the right
@@ -289,7 +288,7 @@ Events AutoPlayer::Apply(const Keys& wanted) {
     change(held_.left, wanted.left, Wimdows::VK_LEFT);
     change(held_.right, wanted.right, Wimdows::VK_RIGHT);
     change(held_.space, wanted.space, Wimdows::VK_SPACE);
-    change(held_.bomb, wanted.bomb, kKeyB);
+    change(held_.bomb, wanted.bomb, Wimdows::VK_B);
     held_ = wanted;
     return events;
 }

@@ -20,4 +20,7 @@ enum class Screen {
     Abort,  // a selection without an action: the program ends with status 1
 };
 
+// What a menu or end screen does with a selection no action belongs to: the message, then Abort.
+Screen WrongButton();
+
 }  // namespace Game
