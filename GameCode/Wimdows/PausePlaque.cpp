@@ -56,12 +56,12 @@ Colour PlateColour(float y, float distance, float h) {
     constexpr Colour kTop{54, 96, 143};
     constexpr Colour kMiddle{29, 56, 88};
     constexpr Colour kBottom{18, 36, 58};
-    if (distance > -kRim) {
-        return Blend(kBrass, kDarkBrass, std::clamp((distance + kRim) / kRim, 0.0F, 1.0F) * 0.6F);
-    }
+    const Colour rim = Blend(kBrass, kDarkBrass, std::clamp((distance + kRim) / kRim, 0.0F, 1.0F) * 0.6F);
     const float t = y / h;
     const Colour enamel = t < 0.5F ? Blend(kTop, kMiddle, t * 2) : Blend(kMiddle, kBottom, t * 2 - 1);
-    return t < 0.45F ? Blend(enamel, {255, 255, 255}, 0.08F) : enamel;
+    // A gloss over the upper part, and the rim, both with smoothed edges.
+    const float gloss = 0.08F * std::clamp((0.45F - t) * h / 2, 0.0F, 1.0F);
+    return Blend(Blend(enamel, {255, 255, 255}, gloss), rim, std::clamp(distance + kRim + 0.5F, 0.0F, 1.0F));
 }
 
 // The plate with a soft shadow, smoothed at its edge, as an ARGB picture that blends over the frame.
