@@ -14,5 +14,9 @@ void PlaySound(std::uint32_t sound, bool repeat);
 void StopSound(std::uint32_t sound);
 // 0 (silent) to 255 (full); larger values count as 255. Acts only on a sound that counts as playing.
 void SetSoundVolume(std::uint32_t sound, std::uint32_t volume);
+// Holds every sounding channel where it is (a paused play is silent), and lets them all go on again. A
+// paused sound still counts as playing.
+void PauseSounds();
+void ResumeSounds();
 
 }  // namespace Music

@@ -10,6 +10,8 @@ namespace Music::testing {
 bool CountsAsPlaying(std::uint32_t sound);
 // The channel the handle's sample is sounding on right now, or -1.
 int SoundingChannel(std::uint32_t sound);
+// Whether the channel the handle still owns is held by PauseSounds.
+bool ChannelPaused(std::uint32_t sound);
 // The mixer volume (0 to 128) of the channel the handle still owns, or -1.
 int ChannelVolume(std::uint32_t sound);
 // Channels sounding at all, whichever handle started them.

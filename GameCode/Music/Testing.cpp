@@ -23,6 +23,11 @@ int SoundingChannel(std::uint32_t sound) {
     return channel != detail::kNoChannel && Mix_Playing(channel) != 0 ? channel : detail::kNoChannel;
 }
 
+bool ChannelPaused(std::uint32_t sound) {
+    const int channel = OwnedChannelOf(sound);
+    return channel != detail::kNoChannel && Mix_Paused(channel) != 0;
+}
+
 int ChannelVolume(std::uint32_t sound) {
     const int channel = OwnedChannelOf(sound);
     return channel != detail::kNoChannel ? Mix_Volume(channel, -1) : -1;

@@ -24,6 +24,22 @@ constexpr std::uint32_t kPausePoll = 10;
 // play).
 constexpr std::int32_t kLongestFrame = 100;
 
+// Not of the design: while a pause lasts the window says so and the play's sounds hold, also when a closed
+// window ends the pause by an exception.
+class PauseShown {
+  public:
+    PauseShown() {
+        Music::PauseSounds();
+        Wimdows::ShowPausePlaque(true);
+    }
+    ~PauseShown() {
+        Wimdows::ShowPausePlaque(false);
+        Music::ResumeSounds();
+    }
+    PauseShown(const PauseShown&) = delete;
+    PauseShown& operator=(const PauseShown&) = delete;
+};
+
 // Sound, then the picture for five seconds; the game-over screen follows.
 void CrashSequence(std::uint32_t& sound, const char* file, bool stopSound, std::uint32_t picture) {
     Music::StopSound(SoundMain);
@@ -150,6 +166,7 @@ void Pause(bool PFlag, PlayerType& Player) {
     }
     TimeRecord pause;
     GetClock(pause.start);
+    const PauseShown shown;
     Time::Delay(kPauseDebounce);
     // Polls through the clock source instead of spinning: a paused game costs no processor time, and a
     // window closed meanwhile ends the wait.

@@ -78,6 +78,10 @@ constexpr Slot kSlots[] = {
     {&BitmapType::Medal, 2, "Bitmaps\\MedalMono.bmp", 160, 159},
     {&BitmapType::Medal, 3, "Bitmaps\\Medal2.bmp", 160, 159},
     {&BitmapType::Medal, 4, "Bitmaps\\Medal2Mono.bmp", 160, 159},
+    // Not of the design: the player's bomb is a shaded sprite instead of a black disc. Loaded last, so that
+    // every handle above keeps its number.
+    {&BitmapType::Bullet, 3, "Bitmaps\\bom.bmp", 11, 11},
+    {&BitmapType::Bullet, 5, "Bitmaps\\bomMono.bmp", 11, 11},
 };
 
 }  // namespace

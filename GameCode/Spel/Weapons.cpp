@@ -30,8 +30,12 @@ void DrawBullet(const AttackType& bullet) {
     Wimdows::DrawBitmap(picture, bullet.CoX[bullet.Index], bullet.CoY[bullet.Index]);
 }
 
+// Not of the design (a black disc of radius 5 there): the shaded bomb's picture covers the same 11 pixels
+// square around the point.
 void DrawBomb(const AttackType& bomb) {
-    Wimdows::Disc(bomb.CoX[bomb.Index], bomb.CoY[bomb.Index], 5, 0);
+    constexpr std::int32_t kRadius = 5;
+    Wimdows::DrawMaskBitmap(Bitmaps.Bullet[3], Bitmaps.Bullet[5], bomb.CoX[bomb.Index] - kRadius,
+                            bomb.CoY[bomb.Index] - kRadius);
 }
 
 Weapon Gun() {

@@ -95,7 +95,7 @@ void Present(SDL_Window* window) {
             if (refit) {
                 m.dirty.assign(1, SDL_Rect{0, 0, m.front->w, m.front->h});
             }
-            Show(m.front.get(), m.dirty, surface, updated);
+            Show(WithPausePlaque(m.front.get(), m.dirty), m.dirty, surface, updated);
             if (refit) {
                 updated.assign(1, SDL_Rect{0, 0, surface->w, surface->h});
             }

@@ -124,6 +124,11 @@ std::uint32_t PresentedPixel(std::int32_t x, std::int32_t y) {
     return PixelOf(M().front.get(), x, y);
 }
 
+bool PausePlaqueShown() {
+    SyncWithWindowThread();
+    return PausePlaquePresented();
+}
+
 std::uint64_t PresentedHash() {
     return HashOf(PresentedFrame());
 }

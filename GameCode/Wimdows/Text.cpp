@@ -71,6 +71,21 @@ SDL_Surface* Rendered(TTF_Font* font, std::uint32_t color, const char* text) {
 
 namespace detail {
 
+TTF_Font* OpenFace(const char* file, int size) {
+    for (const char* folder : kFontFolders) {
+        const std::string path = std::string(folder) + file;
+        // Anything but a regular file (a named pipe would block for ever) counts as missing.
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(path, error)) {
+            continue;
+        }
+        if (TTF_Font* font = TTF_OpenFont(path.c_str(), size)) {
+            return font;
+        }
+    }
+    return nullptr;
+}
+
 void PrepareFonts() {
     Module& m = M();
     if (m.fontsOpened || TTF_Init() != 0) {
@@ -78,17 +93,7 @@ void PrepareFonts() {
     }
     m.fontsOpened = true;
     for (std::size_t i = 0; i < kFaces.size(); ++i) {
-        for (const char* folder : kFontFolders) {
-            const std::string path = std::string(folder) + kFaces[i].file;
-            // Anything but a regular file (a named pipe would block for ever) counts as missing.
-            std::error_code error;
-            if (std::filesystem::is_regular_file(path, error)) {
-                m.fonts[i] = TTF_OpenFont(path.c_str(), kFaces[i].size);
-            }
-            if (m.fonts[i] != nullptr) {
-                break;
-            }
-        }
+        m.fonts[i] = OpenFace(kFaces[i].file, kFaces[i].size);
         // Said once per file: without it, every text in its fonts would vanish without a word.
         if (m.fonts[i] == nullptr && FirstFaceOf(kFaces[i].file) == i) {
             std::fprintf(stderr,

@@ -29,6 +29,10 @@ void RequestClose();
 // closed the window from its title bar; the program entry catches it and ends with status 0.
 struct WindowClosed {};
 
+// Shows over the window, until called with false, a plaque saying the play is paused and that P resumes it.
+// It is laid over the picture when presenting, so the frames the game draws stay as they are.
+void ShowPausePlaque(bool shown);
+
 // ---- Keyboard, gamepads and mouse ----------------------------------------------------------------------
 
 // Windows virtual-key codes the game polls.

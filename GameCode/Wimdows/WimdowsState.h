@@ -247,6 +247,16 @@ void CloseGamepads();
 
 // Opens the fonts once and renders every glyph once, so that the first frame does not stall.
 void PrepareFonts();
+// A DejaVu face at a point size, from beside the program or from the system's fonts; nullptr if none opens.
+TTF_Font* OpenFace(const char* file, int size);
+
+// ---- The pause plaque (PausePlaque.cpp) -------------------------------------------------------------------
+
+// Window thread, frontMutex held: the picture to present, which is the front buffer itself, or a copy of it
+// with the pause plaque over it, whose area is then added to `dirty`.
+SDL_Surface* WithPausePlaque(SDL_Surface* front, std::vector<SDL_Rect>& dirty);
+// Whether the window's latest present carried the plaque.
+bool PausePlaquePresented();
 
 // ---- Window (NativeWindowId.cpp) --------------------------------------------------------------------------
 

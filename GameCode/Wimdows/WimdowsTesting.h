@@ -28,6 +28,8 @@ void SetHandOver(bool on);
 std::uint32_t PresentedPixel(std::int32_t x, std::int32_t y);
 std::uint64_t PresentedHash();
 std::vector<std::uint32_t> PresentedFrame();
+// Whether the window shows the pause plaque, once the window thread has caught up with the latest change.
+bool PausePlaqueShown();
 
 std::uint32_t BitLen();
 // Whether two handles draw from the very same pixels (repeated loads of a file at one size do).

@@ -30,6 +30,8 @@
 //   NoAircraft(play)              keeps every aircraft wave away for the rest of the play (for OnPlayStart),
 //                                 so that flight tests are not shot down; boats and the friendly ship still
 //                                 sail.
+//   StartAlone(x, y)              StartGame, and the next play starts with the aeroplane at (x, y) and no
+//                                 aircraft waves (NoAircraft).
 //
 // Scripted input given before a play is scheduled when that play starts, so its times count from the play's
 // own clock (Time.BeginTime). The game's globals (Level, Score, Difficulty, PlayerBullet, ...) are read and
@@ -156,6 +158,15 @@ class PlayFixture : public ::testing::Test {
 
     // A new wave is chosen only while every aircraft wave counter is 0, and none of these runs without one.
     static void NoAircraft(Spel::PlayType& play) { play.Enemy.Boss.Counter = 1; }
+
+    void StartAlone(std::int32_t x, std::int32_t y) {
+        StartGame();
+        OnPlayStart([=](Spel::PlayType& play) {
+            NoAircraft(play);
+            play.Player.CoX = x;
+            play.Player.CoY = y;
+        });
+    }
     testsupport::VirtualTime& time() { return time_; }
 
   private:

@@ -25,14 +25,7 @@ class Suspend : public PlayFixture {
         PlayFixture::TearDown();
     }
 
-    void StartHigh() {
-        StartGame();
-        OnPlayStart([](Spel::PlayType& play) {
-            NoAircraft(play);
-            play.Player.CoX = 100;
-            play.Player.CoY = 250;
-        });
-    }
+    void StartHigh() { StartAlone(100, 250); }
 
     Moments Fly(std::int32_t until) {
         Moments moments;

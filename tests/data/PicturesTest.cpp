@@ -2,6 +2,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -157,6 +158,93 @@ TEST(Pictures, HoverPicturesLightUpTheirButtons) {
         EXPECT_GT(difference / inside, 40);
     }
     EXPECT_EQ(pairs, 13);  // eight menu buttons, two end-screen buttons, three difficulty buttons
+}
+
+// Where a sprite's mask lets it show: the centre of its pixels and its topmost row.
+struct Spread {
+    double x = 0;
+    double y = 0;
+    int top = 0;
+};
+
+Spread MaskSpread(std::string_view name) {
+    const Pixels mask(name);
+    Spread sum{0, 0, mask.Loaded() ? mask.Height() : 0};
+    double count = 0;
+    for (int y = 0; mask.Loaded() && y < mask.Height(); ++y) {
+        for (int x = 0; x < mask.Width(); ++x) {
+            if (mask.At(x, y) == kWhite) {
+                sum = {sum.x + x, sum.y + y, std::min(sum.top, y)};
+                count += 1;
+            }
+        }
+    }
+    return {sum.x / count, sum.y / count, sum.top};
+}
+
+// The game draws all six attitudes at one corner: a climb or a dive must not throw the aeroplane about. A
+// turned aeroplane is taller, so it may sit lower than the level one only as far as it reaches the top of
+// its picture.
+TEST(Pictures, TheAeroplaneTurnsAboutOnePivot) {
+    const char* const kLevel[] = {"Bitmaps\\VliegtuigSpelerMono.bmp", "Bitmaps\\VliegtuigSpeler2Mono.bmp"};
+    const char* const kTurned[][2] = {
+        {"Bitmaps\\VliegtuigSpeler3Mono.bmp", "Bitmaps\\VliegtuigSpeler5Mono.bmp"},
+        {"Bitmaps\\VliegtuigSpeler4Mono.bmp", "Bitmaps\\VliegtuigSpeler6Mono.bmp"}};
+    for (int side = 0; side < 2; ++side) {
+        const Spread level = MaskSpread(kLevel[side]);
+        for (const char* turned : kTurned[side]) {
+            SCOPED_TRACE(turned);
+            const Spread spread = MaskSpread(turned);
+            EXPECT_NEAR(spread.x, level.x, 2);
+            EXPECT_GE(spread.y, level.y - 2);
+            if (spread.y > level.y + 2) {
+                EXPECT_LE(spread.top, 2) << "lower than its picture makes it";
+            }
+            EXPECT_LE(std::hypot(spread.x - level.x, spread.y - level.y), 14);
+        }
+    }
+}
+
+// The airship and its homing bomb are drawn without masks: wherever the airship bobs (its corner from x 833,
+// y 275 to 425) their backgrounds are exactly the sky behind them.
+TEST(Pictures, TheAirshipAndItsBombShowNoBoxInTheSky) {
+    const Pixels sky("Bitmaps\\Hemel.bmp");
+    const Pixels airship("Bitmaps\\Hindenburg.bmp");
+    const Pixels bomb("Bitmaps\\kogel3inv.bmp");
+    ASSERT_TRUE(sky.Loaded() && airship.Loaded() && bomb.Loaded());
+    const std::uint32_t background = airship.At(0, 0);
+    EXPECT_EQ(bomb.At(0, 0), background);
+    EXPECT_EQ(airship.At(airship.Width() - 1, airship.Height() - 1), background);
+    for (int y = 275; y < 425 + airship.Height(); ++y) {
+        for (int x = 833; x < sky.Width(); ++x) {
+            ASSERT_EQ(sky.At(x, y), background) << "the sky differs at " << x << "," << y;
+        }
+    }
+}
+
+// Buttons are cut out with on/off masks: the pixels along their edge carry the rim's colour, not a dark
+// speck that shows at every rounded corner.
+TEST(Pictures, ButtonEdgesShowNoDarkSpecks) {
+    for (const char* name :
+         {"Bitmaps\\Start.bmp", "Bitmaps\\Start2.bmp", "Bitmaps\\easy.bmp", "Bitmaps\\retry2.bmp"}) {
+        SCOPED_TRACE(name);
+        const Entry* entry = datagen::Find(name);
+        ASSERT_NE(entry, nullptr);
+        const Pixels button(name);
+        const Pixels mask(entry->mask);
+        ASSERT_TRUE(button.Loaded() && mask.Loaded());
+        const auto inside = [&](int x, int y) {
+            return x >= 0 && y >= 0 && x < mask.Width() && y < mask.Height() && mask.At(x, y) == kWhite;
+        };
+        for (int y = 0; y < mask.Height(); ++y) {
+            for (int x = 0; x < mask.Width(); ++x) {
+                if (inside(x, y) &&
+                    !(inside(x - 1, y) && inside(x + 1, y) && inside(x, y - 1) && inside(x, y + 1))) {
+                    EXPECT_GT(Luminance(button.At(x, y)), 110) << "at " << x << "," << y;
+                }
+            }
+        }
+    }
 }
 
 }  // namespace

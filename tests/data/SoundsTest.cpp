@@ -1,36 +1,18 @@
 // The sounds in the data folder, decoded as the game's mixer will decode them.
 #include <gtest/gtest.h>
-#include <sndfile.h>
 
 #include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
 
+#include "Decoded.h"
 #include "Manifest.h"
 
 namespace {
 
-struct Decoded {
-    int rate = 0;
-    std::vector<double> samples;  // the first channel
-};
-
-Decoded Decode(std::string_view name) {
-    SF_INFO info{};
-    SNDFILE* file = sf_open(datagen::DiskPath(name).c_str(), SFM_READ, &info);
-    if (file == nullptr) {
-        return {};
-    }
-    std::vector<double> frames(static_cast<std::size_t>(info.frames * info.channels));
-    const sf_count_t read = sf_readf_double(file, frames.data(), info.frames);
-    sf_close(file);
-    Decoded decoded{info.samplerate, {}};
-    for (sf_count_t i = 0; i < read; ++i) {
-        decoded.samples.push_back(frames[static_cast<std::size_t>(i * info.channels)]);
-    }
-    return decoded;
-}
+using datatest::Decode;
+using datatest::Decoded;
 
 double Peak(const std::vector<double>& samples) {
     double peak = 0;

@@ -2,7 +2,9 @@
 #include <cmath>
 
 #include "Art.h"
+#include "Canvas.h"
 #include "Craft.h"
+#include "Cutout.h"
 #include "Scenery.h"
 
 namespace datagen {
@@ -171,6 +173,12 @@ void DrawPlayerPlane(cairo_t* cr) {
     Ellipse(cr, {53, 52}, 2.2, 2.2);
     SetColour(cr, colour::Silver);
     cairo_fill(cr);
+    // The tail wheel hangs on a short leg from the fuselage, which reaches down to 27 there.
+    cairo_move_to(cr, 8, 25);
+    cairo_line_to(cr, 9, 31);
+    SetColour(cr, colour::Ink);
+    cairo_set_line_width(cr, 1.6);
+    cairo_stroke(cr);
     Ellipse(cr, {9, 31}, 2.2, 2.2);
     SetColour(cr, Hex(0x2A2D31));
     FillInk(cr, 0.6);
@@ -389,26 +397,74 @@ void DrawAirship(cairo_t* cr) {
 
 namespace {
 
-// The six attitudes of the player's aeroplane: the same drawing turned and mirrored. The turned pictures
-// keep the aeroplane's centre as close as they can to where the level picture has it, so that changing
-// attitude does not make it jump.
-void PlayerAttitude(cairo_t* cr, int width, int height, double degrees, bool facingLeft) {
-    constexpr Point kCentre = {49, 30.5};
-    constexpr double kHalfLength = 47;
-    constexpr double kHalfHeight = 28;
-    const double a = std::abs(degrees) * M_PI / 180;
-    const double halfW = kHalfLength * std::cos(a) + kHalfHeight * std::sin(a);
-    const double halfH = kHalfLength * std::sin(a) + kHalfHeight * std::cos(a);
-    const double x =
-        facingLeft ? std::min(width - kCentre.x, width - halfW - 1) : std::max(kCentre.x, halfW + 1);
-    const double y = std::clamp(kCentre.y, halfH + 1, height - halfH - 1);
-    cairo_translate(cr, x, y);
+// The six attitudes of the player's aeroplane: the same drawing turned and mirrored. The game draws all six
+// at the same corner, so each turned aeroplane is placed with the centre of its shape where the level one
+// facing the same way has it, as far as its taller picture allows: changing attitude does not make it jump.
+constexpr Point kLevelCentre = {49, 30.5};
+constexpr CraftBox kLevelBox = {100, 60};
+
+// The aeroplane turned about its middle and mirrored, with that middle at the origin.
+void TurnedPlane(cairo_t* cr, double degrees, bool facingLeft) {
     cairo_rotate(cr, (facingLeft ? -degrees : degrees) * M_PI / 180);
     if (facingLeft) {
         cairo_scale(cr, -1, 1);
     }
-    cairo_translate(cr, -kCentre.x, -kCentre.y);
+    cairo_translate(cr, -kLevelCentre.x, -kLevelCentre.y);
     DrawPlayerPlane(cr);
+}
+
+// Where the opaque part of a drawing lies: the centre of its pixels and their bounds.
+struct Spread {
+    Point centre;
+    double left, top, right, bottom;
+};
+
+// Measures the turned aeroplane drawn with its middle at the centre of a scratch canvas.
+Spread MeasureTurned(double degrees, bool facingLeft) {
+    constexpr int kScratch = 200;
+    Canvas canvas(kScratch, kScratch);
+    cairo_translate(canvas.Context(), kScratch / 2.0, kScratch / 2.0);
+    TurnedPlane(canvas.Context(), degrees, facingLeft);
+    const Image drawn = canvas.Snapshot();
+    Spread spread{{0, 0}, kScratch, kScratch, 0, 0};
+    double count = 0;
+    for (int y = 0; y < drawn.height; ++y) {
+        for (int x = 0; x < drawn.width; ++x) {
+            if (static_cast<double>(drawn.At(x, y) >> 24) < kShapeThreshold * 255.0) {
+                continue;
+            }
+            spread.centre.x += x;
+            spread.centre.y += y;
+            count += 1;
+            spread.left = std::min<double>(spread.left, x);
+            spread.top = std::min<double>(spread.top, y);
+            spread.right = std::max<double>(spread.right, x);
+            spread.bottom = std::max<double>(spread.bottom, y);
+        }
+    }
+    const double middle = kScratch / 2.0;
+    return {{spread.centre.x / count - middle, spread.centre.y / count - middle},
+            spread.left - middle,
+            spread.top - middle,
+            spread.right - middle,
+            spread.bottom - middle};
+}
+
+// Where the middle of the turned aeroplane goes in its picture.
+Point AttitudeMiddle(int width, int height, double degrees, bool facingLeft) {
+    const Point level = {facingLeft ? kLevelBox.width - kLevelCentre.x : kLevelCentre.x, kLevelCentre.y};
+    const Spread levelSpread = MeasureTurned(0, facingLeft);
+    const Point target = {level.x + levelSpread.centre.x, level.y + levelSpread.centre.y};
+    const Spread turned = MeasureTurned(degrees, facingLeft);
+    const double x = std::clamp(target.x - turned.centre.x, 1 - turned.left, width - 2 - turned.right);
+    const double y = std::clamp(target.y - turned.centre.y, 1 - turned.top, height - 2 - turned.bottom);
+    return {x, y};
+}
+
+void PlayerAttitude(cairo_t* cr, int width, int height, double degrees, bool facingLeft) {
+    const Point middle = AttitudeMiddle(width, height, degrees, facingLeft);
+    cairo_translate(cr, middle.x, middle.y);
+    TurnedPlane(cr, degrees, facingLeft);
 }
 
 constexpr double kClimb = -22;

@@ -19,6 +19,7 @@ struct Art {
     std::string name;
     Painter paint;
     Rgb matte = colour::Black;  // what the picture holds outside its shape
+    Rgb edge = colour::Ink;     // what a sprite's smoothed edge is laid over: the colour of its outline
 };
 
 std::vector<Art> AircraftArt();

@@ -103,9 +103,10 @@ std::vector<Art> ButtonArt() {
     std::vector<Art> art;
     for (const ButtonSpec& spec : kButtons) {
         for (const bool hover : {false, true}) {
-            art.push_back({hover ? spec.hover : spec.normal, [&spec, hover](cairo_t* cr, int w, int h) {
-                               PaintButton(cr, w, h, spec, hover);
-                           }});
+            // The smoothed corners are laid over the rim's own colour: no dark specks at any scale.
+            art.push_back({hover ? spec.hover : spec.normal,
+                           [&spec, hover](cairo_t* cr, int w, int h) { PaintButton(cr, w, h, spec, hover); },
+                           colour::Black, hover ? colour::White : colour::Brass});
         }
     }
     return art;

@@ -26,14 +26,15 @@ bool InShape(std::uint32_t argb) {
 
 }  // namespace
 
-Cutout CutOut(const Image& drawn, Rgb matte) {
+Cutout CutOut(const Image& drawn, Rgb matte, Rgb edge, const Mask* shape) {
     Cutout cut{drawn, {drawn.width, drawn.height, {}}};
     cut.mask.on.resize(drawn.pixels.size());
     const std::uint32_t background = Over(0, matte);
+    const bool shared = shape != nullptr && shape->on.size() == drawn.pixels.size();
     for (std::size_t i = 0; i < drawn.pixels.size(); ++i) {
-        const bool inside = InShape(drawn.pixels[i]);
+        const bool inside = shared ? shape->on[i] != 0 : InShape(drawn.pixels[i]);
         cut.mask.on[i] = inside ? 1 : 0;
-        cut.colour.pixels[i] = inside ? Over(drawn.pixels[i], colour::Ink) : background;
+        cut.colour.pixels[i] = inside ? Over(drawn.pixels[i], edge) : background;
     }
     return cut;
 }

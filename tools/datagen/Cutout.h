@@ -14,9 +14,11 @@ struct Cutout {
     Mask mask;
 };
 
-// Inside the shape every pixel becomes opaque, its anti-aliased edge laid over the outline ink so that no
-// light fringe shows against any background; outside it holds the matte colour.
-Cutout CutOut(const Image& drawn, Rgb matte);
+// Inside the shape every pixel becomes opaque, its anti-aliased edge laid over the colour of its outline
+// (`edge`) so that no fringe of another colour shows against any background; outside it holds the matte
+// colour. With `shape`, a picture drawn to another picture's outline (a hover picture) is cut by that
+// outline, so that every pixel its mask lets through is the picture's own.
+Cutout CutOut(const Image& drawn, Rgb matte, Rgb edge = colour::Ink, const Mask* shape = nullptr);
 
 // A picture drawn without a mask: whatever is not opaque is laid over the matte colour.
 Image Flatten(const Image& drawn, Rgb matte);

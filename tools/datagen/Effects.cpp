@@ -8,11 +8,6 @@
 namespace datagen {
 namespace {
 
-// The play sky around the airship, for the pictures drawn there without a mask.
-Rgb AirshipSky() {
-    return Mix(mood::Day.skyHigh, mood::Day.skyLow, 0.5);
-}
-
 void Puff(cairo_t* cr, Point centre, double radius, Rgb light, Rgb dark) {
     Ellipse(cr, centre, radius, radius);
     SetRadial(cr, {centre.x - radius * 0.3, centre.y - radius * 0.35}, radius * 1.3, {{0, light}, {1, dark}});
@@ -60,14 +55,30 @@ void Fireball(cairo_t* cr, double w, double h) {
 }
 
 // A tracer round: hot white at the head, cooling to red at the tail.
+// A tracer: a hot streak with a gold head, its top and bottom rows darker so that it reads over white cloud
+// as well as over blue sky.
 void Tracer(cairo_t* cr, int w, int h) {
     cairo_rectangle(cr, 0, 0, w, h);
     SetLinear(cr, {0, 0}, {static_cast<double>(w), 0},
-              {{0, colour::Crimson}, {0.35, colour::Fire}, {0.8, colour::Flame}, {1, colour::White}});
+              {{0, colour::Crimson}, {0.4, colour::Fire}, {0.85, colour::Flame}, {1, colour::Gold}});
     cairo_fill(cr);
-    cairo_rectangle(cr, w * 0.4, h / 2.0 - 0.5, w * 0.6, 1);
-    SetColour(cr, colour::White, 0.7);
+    cairo_rectangle(cr, 0, 0, w, 1);
+    cairo_rectangle(cr, 0, h - 1, w, 1);
+    SetLinear(cr, {0, 0}, {static_cast<double>(w), 0},
+              {{0, colour::Crimson, 0.3}, {1, Mix(colour::Crimson, colour::Ink, 0.3), 0.85}});
     cairo_fill(cr);
+}
+
+// The player's bomb as it falls: a round iron bomb, lit from above left, with a stub of tail fin.
+void PlayerBomb(cairo_t* cr, int w, int h) {
+    const Point c = {w / 2.0, h / 2.0 + 0.5};
+    cairo_rectangle(cr, c.x - 1.2, 0.3, 2.4, 3);
+    SetColour(cr, colour::Gunmetal);
+    FillInk(cr, 0.6);
+    Ellipse(cr, c, 4.3, 4.3);
+    SetRadial(cr, {c.x - 1.4, c.y - 1.6}, 5.5,
+              {{0, Mix(colour::Silver, colour::Gunmetal, 0.3)}, {0.45, colour::Gunmetal}, {1, colour::Ink}});
+    FillInk(cr, 0.8);
 }
 
 }  // namespace
@@ -105,16 +116,20 @@ std::vector<Art> EffectArt() {
         // Also drawn without its mask where the airship blows up: the surroundings are that sky.
         {"Bitmaps\\Explosion2.bmp", [](cairo_t* cr, int w, int h) { Fireball(cr, w, h); }, AirshipSky()},
         {"Bitmaps\\kogel2.bmp", Tracer},
+        {"Bitmaps\\bom.bmp", PlayerBomb},
         {"Bitmaps\\kogel2inv.bmp",
          [](cairo_t* cr, int w, int h) {
              MirrorX(cr, w);
              Tracer(cr, w, h);
          }},
         {"Bitmaps\\kogel3inv.bmp",
-         [](cairo_t* cr, int w, int h) {
-             cairo_rectangle(cr, 0, 0, w, h);
-             SetColour(cr, AirshipSky());
-             cairo_fill(cr);
+         [](cairo_t* cr, int, int) {
+             {
+                 // Drawn without a mask: it carries the sky where it sets off under the airship.
+                 Saved saved(cr);
+                 cairo_translate(cr, -kAirshipSpot.x, -kAirshipSpot.y - 50);
+                 PaintPlaySky(cr);
+             }
              DrawBossBomb(cr);
          }},
     };

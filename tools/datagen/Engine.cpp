@@ -13,16 +13,17 @@ constexpr std::size_t kLoop = 64000;
 constexpr double kBladeHz = 100;
 static_assert(kLoop % (kFiring * kCylinders) == 0);
 
-// One cylinder's bang: a burst of dark noise over a low thump.
+// One cylinder's bang: a burst of noise over a knock, voiced in the few hundred hertz that laptop speakers
+// and headphones alike can play; the firing rate itself is felt in the rhythm, not heard as a drone.
 Signal Firing(int cylinder) {
     const auto seed = static_cast<std::uint64_t>(20 + cylinder);
     Signal out = Noise(kFiring, seed);
-    OnePole dark(650 + 90.0 * cylinder);
+    BandPass bark(520 + 70.0 * cylinder, 0.9);
     const double weight = cylinder % 2 == 0 ? 1.0 : 0.8;
     for (std::size_t i = 0; i < out.size(); ++i) {
         const double t = Seconds(i);
-        out[i] = weight * (dark.LowPass(out[i]) * 5 * std::exp(-t / 0.006) +
-                           0.5 * std::sin(2 * M_PI * 70 * t) * std::exp(-t / 0.009));
+        out[i] = weight * (bark(out[i]) * 4 * std::exp(-t / 0.007) +
+                           0.45 * std::sin(2 * M_PI * 190 * t) * std::exp(-t / 0.008));
     }
     return out;
 }
@@ -47,47 +48,51 @@ Signal EngineLoop() {
         Mix(loop, Firing(static_cast<int>(i % kCylinders)), i * kFiring + kFiring / 2, 1.0, true);
     }
     Mix(loop, PropWash(kLoop, 30), 0, 0.5, true);
-    FilterLoop(loop, [smooth = OnePole(3200)](double x) mutable { return smooth.LowPass(x); });
+    FilterLoop(loop, [smooth = OnePole(2600)](double x) mutable { return smooth.LowPass(x); });
+    for (int pass = 0; pass < 3; ++pass) {
+        FilterLoop(loop, [rumble = OnePole(150)](double x) mutable { return rumble.HighPass(x); });
+    }
+    // A gentle saturation evens the firings out, so the engine sounds full at the low volume it plays at.
+    const double peak = Peak(loop);
+    for (double& x : loop) {
+        x = std::tanh(1.6 * x / peak);
+    }
     return loop;
 }
 
-// The starter turns the engine over, quicker and quicker, two backfires as it catches, then it runs up past
-// its cruising speed and settles into the loop, which the game starts at the same moment.
+// The starter whines and turns the engine over once; it catches with a backfire, runs up past its cruising
+// speed and settles under the loop, which the game starts at the same moment.
 Signal EngineStart() {
-    constexpr double kLength = 3.6;
+    constexpr double kLength = 2.6;
+    constexpr double kCatch = 0.55;
     Signal out(Samples(kLength));
-    Signal whine(Samples(1.3));
+    Signal whine(Samples(kCatch + 0.1));
     double phase = 0;
     for (std::size_t i = 0; i < whine.size(); ++i) {
         const double t = Seconds(i);
-        phase += 2 * M_PI * (240 + 380 * t / 1.3) / kRate;
-        whine[i] = std::min(1.0, t / 0.1) * (t > 1.1 ? std::exp(-(t - 1.1) / 0.08) : 1.0) * std::sin(phase);
+        phase += 2 * M_PI * (260 + 300 * t / kCatch) / kRate;
+        whine[i] = std::min(1.0, t / 0.06) * std::clamp((kCatch + 0.1 - t) / 0.1, 0.0, 1.0) * std::sin(phase);
     }
-    Mix(out, whine, 0, 0.1);
-
-    int cylinder = 0;
-    double interval = 0.22;
-    for (double t = 0.05; t < 1.05; t += interval, interval *= 0.86) {
-        Mix(out, Firing(cylinder++ % kCylinders), Samples(t), 0.55);
-    }
-    for (const double backfire : {1.1, 1.28}) {
-        Mix(out, Firing(cylinder++ % kCylinders), Samples(backfire), 1.8);
-    }
+    Mix(out, whine, 0, 0.12);
+    Mix(out, Firing(0), Samples(0.2), 0.5);
+    Mix(out, Firing(1), Samples(kCatch), 1.6);
 
     auto rate = [](double t) {
-        return t < 2.2 ? 12 + 63 * (t - 1.35) / 0.85 : 50 + 25 * std::exp(-(t - 2.2) / 0.25);
+        return t < 1.2 ? 20 + 55 * (t - kCatch) / (1.2 - kCatch) : 50 + 25 * std::exp(-(t - 1.2) / 0.25);
     };
     auto level = [](double t) {
-        return std::clamp((t - 1.35) / 0.3, 0.0, 1.0) * std::clamp((3.5 - t) / 0.9, 0.0, 1.0);
+        return std::clamp((t - kCatch) / 0.15, 0.0, 1.0) * std::clamp((kLength - 0.1 - t) / 0.9, 0.0, 1.0);
     };
-    for (double t = 1.35; t < kLength; t += 1.0 / rate(t)) {
+    int cylinder = 2;
+    for (double t = kCatch + 0.05; t < kLength; t += 1.0 / rate(t)) {
         Mix(out, Firing(cylinder++ % kCylinders), Samples(t), 0.8 * level(t));
     }
     const Signal wash = PropWash(out.size(), 31);
     for (std::size_t i = 0; i < out.size(); ++i) {
         const double t = Seconds(i);
-        out[i] += 0.5 * wash[i] * level(t) * (t > 1.35 ? rate(t) / 75 : 0.0);
+        out[i] += 0.5 * wash[i] * level(t) * (t > kCatch ? rate(t) / 75 : 0.0);
     }
+    FadeOut(out, 0.1);
     return out;
 }
 

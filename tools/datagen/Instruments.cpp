@@ -52,6 +52,13 @@ Signal Lead(double hz, double held) {
         0.006);
 }
 
+Signal Bell(double hz) {
+    return Voice(1.2, hz, [](double t, double phase) {
+        const double index = 2.2 * std::exp(-t / 0.12);
+        return Strike(t, 0.002, 0.35) * std::sin(phase + index * std::sin(3.5 * phase));
+    });
+}
+
 Signal Brass(double hz, double held) {
     return Voice(held + 0.5, hz, [held](double t, double phase) {
         const double envelope = Adsr(t, held, 0.04, 0.25, 0.8, 0.12);

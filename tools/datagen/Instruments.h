@@ -9,6 +9,7 @@
 namespace datagen {
 
 Signal Lead(double hz, double held);   // a soft FM flute with a late vibrato
+Signal Bell(double hz);                // a glockenspiel: bright, struck, ringing
 Signal Brass(double hz, double held);  // a bright horn that opens up as it swells
 Signal Bass(double hz, double held);   // a round plucked bass
 Signal Pad(double hz, double held);    // a slow, detuned chord voice

@@ -67,6 +67,9 @@ constexpr std::array kFiles = {
     Entry{"Bitmaps\\kogel2.bmp", C, 14, 3},
     Entry{"Bitmaps\\kogel2inv.bmp", C, 14, 3},
     Entry{"Bitmaps\\kogel3inv.bmp", C, 40, 15},
+    // Not of the design, which drew the player's bomb as a plain black disc of radius 5.
+    Entry{"Bitmaps\\bom.bmp", C, 11, 11, "Bitmaps\\bomMono.bmp"},
+    Entry{"Bitmaps\\bomMono.bmp", M, 11, 11},
 
     // Dashboard gauges, from empty to full.
     Entry{"Bitmaps\\Balk_leeg.bmp", C, 200, 30, "Bitmaps\\BalkFuelMono.bmp"},

@@ -60,33 +60,49 @@ struct Hit {
     int pitch;
 };
 
+// One bar of the accompaniment: pad, bass, drums and hi-hat; with `lifted`, bell arpeggios and a louder hat.
+void AccompanyBar(Signal& loop, const Chord& chord, int bar, bool lifted) {
+    const auto seed = static_cast<std::uint64_t>(bar);
+    for (const int pitch : chord.pad) {
+        Mix(loop, Pad(MidiHz(pitch), BeatSeconds(3.8)), At(bar, 0), 0.07, true);
+    }
+    Mix(loop, Bass(MidiHz(chord.root), BeatSeconds(1.4)), At(bar, 0), 0.22, true);
+    Mix(loop, Bass(MidiHz(chord.fifth), BeatSeconds(1.4)), At(bar, 2), 0.19, true);
+    for (int beat = 0; beat < kBeatsPerBar; ++beat) {
+        if (beat % 2 == 0) {
+            Mix(loop, Kick(), At(bar, beat), 0.2, true);
+        } else {
+            Mix(loop, Rim(seed * 8 + static_cast<std::uint64_t>(beat)), At(bar, beat), 0.12, true);
+        }
+        for (const double half : {0.0, 0.5}) {
+            const double accent = half > 0 ? 0.3 : 0.2;
+            Mix(loop, Shaker(100 + seed * 8 + static_cast<std::uint64_t>(beat * 2)), At(bar, beat + half),
+                accent, true);
+        }
+        Mix(loop, Cymbal(0.3, 300 + seed * 4 + static_cast<std::uint64_t>(beat)), At(bar, beat + 0.5),
+            lifted ? 0.12 : 0.07, true);
+        if (lifted) {
+            const int pitch = chord.pad[static_cast<std::size_t>(beat % 3)] + 12;
+            Mix(loop, Bell(MidiHz(pitch)), At(bar, beat + 0.5), 0.06, true);
+        }
+    }
+}
+
 }  // namespace
 
-// Rendered round a circle: notes that ring past the end sound on at the start, so the loop has no seam.
+// Rendered round a circle: notes that ring past the end sound on at the start, so the loop has no seam. The
+// tune is played twice: the second time a glockenspiel answers the melody and a hi-hat lifts the beat, so
+// that it bears being heard many times over in a long game.
 Signal MenuTune() {
-    Signal loop(At(static_cast<int>(kChords.size()), 0));
-    for (const Note& note : kMelody) {
-        Mix(loop, Lead(MidiHz(note.pitch), BeatSeconds(note.length) * 0.9), At(note.bar, note.beat), 0.3,
-            true);
-    }
-    for (int bar = 0; bar < static_cast<int>(kChords.size()); ++bar) {
-        const Chord& chord = kChords[static_cast<std::size_t>(bar)];
-        for (const int pitch : chord.pad) {
-            Mix(loop, Pad(MidiHz(pitch), BeatSeconds(3.8)), At(bar, 0), 0.07, true);
+    const int bars = static_cast<int>(kChords.size());
+    Signal loop(At(2 * bars, 0));
+    for (const int pass : {0, 1}) {
+        for (const Note& note : kMelody) {
+            Mix(loop, Lead(MidiHz(note.pitch), BeatSeconds(note.length) * 0.9),
+                At(note.bar + pass * bars, note.beat), 0.3, true);
         }
-        Mix(loop, Bass(MidiHz(chord.root), BeatSeconds(1.4)), At(bar, 0), 0.22, true);
-        Mix(loop, Bass(MidiHz(chord.fifth), BeatSeconds(1.4)), At(bar, 2), 0.19, true);
-        for (int beat = 0; beat < kBeatsPerBar; ++beat) {
-            if (beat % 2 == 0) {
-                Mix(loop, Kick(), At(bar, beat), 0.2, true);
-            } else {
-                Mix(loop, Rim(static_cast<std::uint64_t>(bar * 8 + beat)), At(bar, beat), 0.1, true);
-            }
-            for (const double half : {0.0, 0.5}) {
-                const double accent = half > 0 ? 0.05 : 0.03;
-                Mix(loop, Shaker(static_cast<std::uint64_t>(100 + bar * 8 + beat * 2)), At(bar, beat + half),
-                    accent, true);
-            }
+        for (int bar = 0; bar < bars; ++bar) {
+            AccompanyBar(loop, kChords[static_cast<std::size_t>(bar)], bar + pass * bars, pass == 1);
         }
     }
     return loop;

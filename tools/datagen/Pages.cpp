@@ -33,9 +33,14 @@ void TitlePage(cairo_t* cr) {
     TurnCraft(cr, DrawPlayerPlane, kPlayerBox, {200, 370}, 2.7, -11, false);
     Headline(cr, "SALTWING", {500, 178}, 138);
     Caption(cr, "WINGS OVER THE SALT COAST", {500, 236}, 26);
-    Text(cr, "Arrows steer  \u00b7  Space fires  \u00b7  B bombs", {30, 728}, {kSans, true, 15},
+    // The footer sits on a dark band of its own, clear of the wave crests.
+    cairo_rectangle(cr, 0, 706, 1000, 44);
+    SetVertical(cr, 706, 750,
+                {{0, colour::DeepNavy, 0}, {0.35, colour::DeepNavy, 0.8}, {1, colour::DeepNavy, 0.9}});
+    cairo_fill(cr);
+    Text(cr, "Arrows steer  \u00b7  Space fires  \u00b7  B bombs", {30, 735}, {kSans, true, 15},
          colour::Cream);
-    Text(cr, "\u00a9 the Saltwing team", {975, 728}, {kSans, true, 15}, colour::Cream, Align::Right);
+    Text(cr, "\u00a9 the Saltwing team", {975, 735}, {kSans, true, 15}, colour::Cream, Align::Right);
 }
 
 // A story page: text on parchment over the coast, and a scene below it, left of the buttons.
@@ -46,10 +51,25 @@ void StoryPage(cairo_t* cr, std::string_view chapter, std::initializer_list<std:
     ParchmentPanel(cr, kPanelX, kPanelY, kPanelW, kPanelH - 40);
     Text(cr, "THE STORY", {500, 100}, {kSerif, true, 40}, colour::Navy, Align::Centre);
     Text(cr, chapter, {500, 136}, {kSerif, true, 22}, colour::Signal, Align::Centre);
-    double y = 190;
-    for (const std::string_view text : paragraphs) {
-        y = Paragraph(cr, text, {kPanelX + 50, y}, kPanelW - 100, kBody, 31, kInkText) + 12;
-    }
+    // Both pages fill the same space: the text is centred between the chapter line and the page number,
+    // its lines drawn closer where a page holds more.
+    constexpr double kTop = 185;
+    constexpr double kRoom = 365;
+    constexpr double kLeading = 31;
+    constexpr double kGap = 0.4;  // between paragraphs, in lines
+    const auto write = [&](double top, double leading) {
+        double y = top;
+        for (const std::string_view text : paragraphs) {
+            y = Paragraph(cr, text, {kPanelX + 50, y}, kPanelW - 100, kBody, leading, kInkText) +
+                kGap * leading;
+        }
+        return y - top;
+    };
+    cairo_push_group(cr);
+    const double lines = write(0, 1);
+    cairo_pattern_destroy(cairo_pop_group(cr));
+    const double leading = std::min(kLeading, kRoom / lines);
+    write(kTop + (kRoom - lines * leading) / 2, leading);
     Text(cr, page, {kPanelX + kPanelW - 40, kPanelY + kPanelH - 64}, {kSerif, true, 17}, colour::DarkBrass,
          Align::Right);
 }
@@ -116,12 +136,12 @@ void ColumnHeading(cairo_t* cr, std::string_view text, Point at) {
 void Controls(cairo_t* cr, Point at) {
     const KeyLine lines[] = {
         {{"\u2190", "\u2192"}, 40, "fly left and right", "D-pad, stick"},
-        {{"\u2191"}, 40, "climb; take off", "up"},
-        {{"\u2193"}, 40, "dive", "down"},
+        {{"\u2191", "\u2193"}, 40, "climb and dive", "up, down"},
         {{"SPACE"}, 100, "fire the gun", "A"},
         {{"B"}, 40, "drop a bomb", "B or X"},
         {{"P"}, 40, "pause and resume", "Start"},
-        {{"ESC"}, 60, "quit the game", "hold Back"},
+        {{"ESC"}, 60, "quit, in a play", "hold Back"},
+        {{"F11"}, 60, "full screen; also Alt+Enter", ""},
     };
     constexpr double kPadColumn = 390;
     constexpr Font kPadFont{kSans, true, 15};
@@ -166,7 +186,14 @@ void DashboardGuide(cairo_t* cr, Point at) {
     ColumnHeading(cr, "THE DASHBOARD", at);
     Picture(cr, gauges, "Bitmaps\\Balk_3vierde.bmp", {at.x, at.y + 30}, kGauge, 0.7);
     Picture(cr, gauges, "Bitmaps\\Balk_volbom.bmp", {at.x, at.y + 30 + kRow}, kGauge, 0.7);
-    Picture(cr, gauges, "Bitmaps\\tweederdeleven.bmp", {at.x + 30, at.y + 26 + 2 * kRow}, {80, 30}, 1.0);
+    {
+        // The life picture carries the dashboard strip around its plate; here only the plate shows.
+        Saved saved(cr);
+        const Point life = {at.x + 30, at.y + 26 + 2 * kRow};
+        RoundedRect(cr, life.x + 1.2, life.y + 1.7, 77.6, 26.6, 13.3);
+        cairo_clip(cr);
+        Picture(cr, gauges, "Bitmaps\\tweederdeleven.bmp", life, {80, 30}, 1.0);
+    }
     double y = at.y + 18 + 3 * kRow;
     for (const char* name : {"Bitmaps\\easy.bmp", "Bitmaps\\medium.bmp", "Bitmaps\\hard.bmp"}) {
         Picture(cr, buttons, name, {at.x + 25, y}, {90, 20}, 1.0);

@@ -64,10 +64,12 @@ Pictures DrawPictures() {
             pictures.colour[entry.name] = Flatten(drawn, art.matte);
             continue;
         }
-        Cutout cut = CutOut(drawn, art.matte);
-        pictures.colour[entry.name] = std::move(cut.colour);
         // The first picture drawn through a mask gives it its shape; the others (hover pictures, gauge
-        // steps) are drawn to the same outline.
+        // steps) are drawn to the same outline and cut by it.
+        const auto shape = pictures.masks.find(entry.mask);
+        Cutout cut =
+            CutOut(drawn, art.matte, art.edge, shape != pictures.masks.end() ? &shape->second : nullptr);
+        pictures.colour[entry.name] = std::move(cut.colour);
         if (SpriteOf(*Find(entry.mask))->name == entry.name) {
             pictures.masks[entry.mask] = std::move(cut.mask);
         }

@@ -163,16 +163,30 @@ void PaintSea(cairo_t* cr, const Mood& mood, double top, double bottom, std::uin
     }
 }
 
+Rgb AirshipSky() {
+    return Mix(mood::Day.skyHigh, mood::Day.skyLow, 0.5);
+}
+
 void PaintPlaySky(cairo_t* cr) {
     PaintSky(cr, mood::Day, kHorizon);
+    // Where the airship bobs and its homing bomb sets off, the sky is one flat colour, feathered into the
+    // gradient above and below: their pictures, drawn without masks, carry exactly this colour.
+    constexpr double kBandTop = 220;
+    constexpr double kBandBottom = 560;
+    constexpr double kFeather = 40 / (kBandBottom - kBandTop);
+    cairo_rectangle(cr, 0, kBandTop, 1000, kBandBottom - kBandTop);
+    SetVertical(
+        cr, kBandTop, kBandBottom,
+        {{0, AirshipSky(), 0}, {kFeather, AirshipSky()}, {1 - kFeather, AirshipSky()}, {1, AirshipSky(), 0}});
+    cairo_fill(cr);
     PaintClouds(cr, mood::Day,
                 {{480, 175, 120, 11},
                  {700, 150, 80, 12},
-                 {130, 320, 100, 13},
-                 {420, 390, 130, 14},
-                 {650, 590, 160, 15},
-                 {230, 630, 200, 16},
-                 {920, 635, 130, 17}},
+                 {120, 215, 100, 13},
+                 {860, 205, 100, 14},
+                 {650, 610, 160, 15},
+                 {230, 640, 200, 16},
+                 {920, 640, 130, 17}},
                 0.8);
 }
 

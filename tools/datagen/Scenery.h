@@ -46,8 +46,11 @@ void PaintClouds(cairo_t* cr, const Mood& mood, std::initializer_list<CloudSpec>
 // The sea from `top` to `bottom`, its waves growing towards the viewer.
 void PaintSea(cairo_t* cr, const Mood& mood, double top, double bottom, std::uint64_t seed);
 
-// The play field's sky: clear of clouds where the airship hovers, since it is drawn without a mask.
+// The play field's sky: flat and clear of clouds in the band where the airship hovers, since it and its
+// homing bomb are drawn without masks.
 void PaintPlaySky(cairo_t* cr);
+// The colour of that band.
+Rgb AirshipSky();
 // The light strip behind the dashboard, so that its dark red lettering reads well.
 void PaintDashStrip(cairo_t* cr);
 

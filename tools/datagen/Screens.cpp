@@ -157,8 +157,10 @@ void SeaCrashScreen(cairo_t* cr) {
     Ripples(cr, {kWater.x, kWater.y + 5}, 420);
     Splash(cr, kWater, 520, 330, 94);
     {
-        // The tail stands out of the churned water, in front of the jets.
+        // The tail stands out of the churned water, in front of the jets; the nose is under the sea.
         Saved saved(cr);
+        cairo_rectangle(cr, 0, 0, 1000, kWater.y);
+        cairo_clip(cr);
         cairo_rectangle(cr, 0, 0, 1000, 750);
         Ellipse(cr, kWater, 520 * 0.42, 330 * 0.14);
         cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);

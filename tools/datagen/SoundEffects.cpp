@@ -58,14 +58,19 @@ Signal Explosion(double seconds, double size, std::uint64_t seed) {
 
 }  // namespace
 
-// The gun: a sharp crack over a short thump.
+// The gun: a sharp crack, the bark of the muzzle and a short thump, dense enough to hold its own against the
+// explosions on small speakers.
 Signal Shot() {
-    Signal out = Noise(Samples(0.2), 1);
-    BandPass crack(2200, 0.8);
+    Signal out = Noise(Samples(0.3), 1);
+    Signal bark = Noise(out.size(), 11);
+    BandPass crack(2400, 0.7);
+    BandPass body(900, 0.6);
     for (std::size_t i = 0; i < out.size(); ++i) {
-        out[i] = crack(out[i]) * Strike(Seconds(i), 0.001, 0.016) * 2.5;
+        const double t = Seconds(i);
+        out[i] = crack(out[i]) * Strike(t, 0.001, 0.04) * 2.5 + body(bark[i]) * Strike(t, 0.002, 0.08) * 2.0;
     }
-    Mix(out, Glide(0.2, 160, 55, [](double t) { return Strike(t, 0.002, 0.03); }), 0, 0.8);
+    Mix(out, Glide(0.3, 190, 80, [](double t) { return Strike(t, 0.002, 0.05); }), 0, 0.6);
+    FadeOut(out, 0.08);
     return out;
 }
 
@@ -97,6 +102,7 @@ Signal BulletHit() {
     for (const auto& [hz, tau] : kPartials) {
         Mix(out, Glide(0.45, hz, hz * 0.98, [tau](double t) { return Strike(t, 0.001, tau); }), 0, 0.35);
     }
+    FadeOut(out, 0.15);
     return out;
 }
 

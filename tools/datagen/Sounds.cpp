@@ -17,11 +17,12 @@ struct SoundSpec {
     double peakDb;
 };
 
-// Peak levels balance the sounds for the volumes the game plays them at: effects at nearly full volume, so
-// the frequent shot sits well below the crashes; the engine loop at a sixth and the music at two fifths of
-// full volume, so both are made as loud as they go. MP3 keeps extra headroom for the encoder's overshoot.
+// Peak levels balance the sounds for the volumes the game plays them at: effects at nearly full volume, the
+// shot within a few decibels of the explosions so that the gun is heard over them; the engine loop at a
+// sixth of full volume, so it is made as loud as it goes, and the music at two fifths, set to sit level
+// with the engine. MP3 keeps extra headroom for the encoder's overshoot.
 constexpr SoundSpec kSounds[] = {
-    {"audio/Shot.wav", Shot, -9},
+    {"audio/Shot.wav", Shot, -1},
     {"audio/Bomb.wav", BombWhistle, -10},
     {"audio/Crash_Bullet.wav", BulletHit, -4},
     {"audio/Crash_Air.wav", AirCrash, -1.5},
@@ -29,7 +30,7 @@ constexpr SoundSpec kSounds[] = {
     {"audio/BossExplosion.wav", BossExplosion, -1.5},
     {"audio/spitfire_startup.wav", EngineStart, -3},
     {"audio/xspitfire_rpm3.wav", EngineLoop, -1.5},
-    {"audio/Intro_Menu.mp3", MenuTune, -3},
+    {"audio/Intro_Menu.mp3", MenuTune, -5},
     {"audio/Win_Song.mp3", WinFanfare, -3},
 };
 
