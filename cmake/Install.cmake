@@ -34,5 +34,8 @@ if(TARGET saltwing_data)
         add_test(NAME InstalledGameFindsItsData
                  COMMAND bash ${SALTWING_PACKAGING_DIR}/install_check.sh ${CMAKE_BINARY_DIR})
         set_tests_properties(InstalledGameFindsItsData PROPERTIES LABELS data SKIP_RETURN_CODE 77 TIMEOUT 120)
+        add_test(NAME IconsInEverySize
+                 COMMAND bash ${SALTWING_PACKAGING_DIR}/icon_check.sh ${SALTWING_DATA_DIR}/icons/hicolor)
+        set_tests_properties(IconsInEverySize PROPERTIES LABELS data TIMEOUT 60)
     endif()
 endif()
