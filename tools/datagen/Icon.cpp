@@ -37,8 +37,7 @@ void PaintSilhouette(cairo_t* cr) {
 }
 
 // Drawn in kIconDesign units and scaled to the size asked for.
-void PaintIcon(cairo_t* cr, int size) {
-    const bool small = size <= kSmallIcon;
+void PaintIcon(cairo_t* cr, int size, bool small) {
     cairo_save(cr);
     cairo_scale(cr, size / double{kIconDesign}, size / double{kIconDesign});
 
@@ -69,14 +68,14 @@ void Check(cairo_status_t status, const std::filesystem::path& path) {
 
 void WritePng(const std::filesystem::path& path, int size) {
     const Canvas canvas(size, size);
-    PaintIcon(canvas.Context(), size);
+    PaintIcon(canvas.Context(), size, size <= kSmallIcon);
     Check(cairo_surface_write_to_png(canvas.Surface(), path.c_str()), path);
 }
 
 void WriteSvg(const std::filesystem::path& path) {
     cairo_surface_t* surface = cairo_svg_surface_create(path.c_str(), kIconDesign, kIconDesign);
     cairo_t* cr = cairo_create(surface);
-    PaintIcon(cr, kIconDesign);
+    PaintIcon(cr, kIconDesign, false);
     cairo_destroy(cr);
     cairo_surface_finish(surface);
     const cairo_status_t status = cairo_surface_status(surface);
@@ -86,9 +85,10 @@ void WriteSvg(const std::filesystem::path& path) {
 
 }  // namespace
 
-// The window's picture, reduced by the window layer to a soft-edged window icon.
+// The window's picture, reduced by the window layer to a soft-edged window icon. Window switchers and task
+// bars show it at 16 to 32 pixels: the bold design.
 std::vector<Art> IconArt() {
-    return {{"Bitmaps\\saltwing.bmp", [](cairo_t* cr, int width, int) { PaintIcon(cr, width); }}};
+    return {{"Bitmaps\\saltwing.bmp", [](cairo_t* cr, int width, int) { PaintIcon(cr, width, true); }}};
 }
 
 void WriteIcons(const std::filesystem::path& folder) {

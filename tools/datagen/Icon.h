@@ -1,6 +1,6 @@
 // The program's icon: the player's aeroplane on a round badge of sky and sea. The desktop gets it in every
 // size it asks for and as a scalable picture (installed into the hicolor theme); the window carries a game
-// picture with a mask drawn from the same design (see IconArt in Art.h).
+// picture with a mask drawn in the bold design of the small sizes (see IconArt in Art.h).
 #pragma once
 
 #include <array>
