@@ -40,6 +40,7 @@ done
 # What the dependency fonts-dejavu-core provides on an installed system: the fonts' links point there.
 mkdir -p "$root/usr/share/fonts/truetype"
 ln -s /usr/share/fonts/truetype/dejavu "$root/usr/share/fonts/truetype/dejavu"
+bash "$source_dir/packaging/autopkgtest_check.sh" "$pkg/src" "$root" || fail "the autopkgtests"
 
 saltwing=$root/usr/games/saltwing
 [[ $("$saltwing" --version) == "saltwing $version" ]] || fail "--version: $("$saltwing" --version)"

@@ -25,15 +25,13 @@ data=$prefix/share/saltwing
 
 for file in bin/saltwing share/saltwing/Bitmaps/Hemel.bmp share/saltwing/audio/Intro_Menu.mp3 \
     share/saltwing/fonts/DejaVuSansMono.ttf share/applications/saltwing.desktop \
-    share/icons/hicolor/256x256/apps/saltwing.png share/metainfo/io.github.saltwing.Saltwing.metainfo.xml \
-    share/man/man6/saltwing.6; do
+    share/icons/hicolor/scalable/apps/saltwing.svg share/metainfo/io.github.saltwing.Saltwing.metainfo.xml \
+    share/man/man6/saltwing.6 bin/saltwing-replay share/man/man6/saltwing-replay.6; do
     [[ -s $prefix/$file ]] || fail "$file was not installed"
 done
 [[ -x $prefix/bin/saltwing ]] || fail "bin/saltwing is not executable"
 
-# PNG: signature, then the IHDR chunk with width and height as big-endian 32-bit numbers.
-size=$(od -An -tx1 -j16 -N8 "$prefix/share/icons/hicolor/256x256/apps/saltwing.png" | tr -d ' \n')
-[[ $size == 0000010000000100 ]] || fail "the icon is not 256 x 256 (IHDR $size)"
+bash "$(dirname "$0")/icon_check.sh" "$prefix/share/icons/hicolor" || fail "the icons"
 
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$prefix/share/applications/saltwing.desktop" || fail "desktop-file-validate"

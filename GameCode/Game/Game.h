@@ -28,8 +28,8 @@ std::optional<std::filesystem::path> FindDataFolder(const std::filesystem::path&
                                                     const std::filesystem::path& programFolder);
 
 // The arguments after the program's name. None: start the game (there are none). Otherwise the status to
-// exit with: 0 after --help (usage and controls) or --version on `out`, 2 after one line on `err` for
-// anything else.
+// exit with: 0 after --help (usage and controls) or --version on `out`, 1 if `out` could not take it, 2
+// after one line on `err` for anything else.
 std::optional<int> HandleCommandLine(std::span<const char* const> arguments, std::ostream& out,
                                      std::ostream& err);
 

@@ -1,5 +1,6 @@
 // Keyboard and mouse: the key table, the key queue, the mouse record, and the one path that every input
 // event takes, whether the window thread received it or a script delivers it.
+#include <atomic>
 #include <mutex>
 #include <utility>
 
@@ -83,6 +84,7 @@ void Capture(bool on) {
 // Set from the main thread, called from the window thread.
 std::mutex gObserverMutex;
 InputObserver gObserver;
+std::atomic<bool> gWindowInputIgnored{false};
 
 void Observe(const InputEvent& event) {
     std::lock_guard lock(gObserverMutex);
@@ -177,6 +179,9 @@ void Deliver(const InputEvent& event) {
         return;
     }
     Observe(event);
+    if (gWindowInputIgnored.load() && OnWindowThread()) {
+        return;
+    }
     // Positions are words of the message: one pixel left of or above the window reads 65535.
     const std::int32_t x = event.x & 0xFFFF;
     const std::int32_t y = event.y & 0xFFFF;
@@ -239,6 +244,10 @@ void Schedule(Time::VirtualClock& clock, Time::Instant when, const InputEvent& e
 void SetInputObserver(InputObserver observer) {
     std::lock_guard lock(gObserverMutex);
     gObserver = std::move(observer);
+}
+
+void IgnoreWindowInput(bool ignored) {
+    gWindowInputIgnored.store(ignored);
 }
 
 bool KeyDown(std::uint32_t k) {

@@ -96,6 +96,9 @@ void Schedule(Time::VirtualClock& clock, Time::Instant when, const InputEvent& e
 // window thread for real input): a recorder of plays. It must not call SetInputObserver; nullptr removes it.
 using InputObserver = std::function<void(const InputEvent& event)>;
 void SetInputObserver(InputObserver observer);
+// On: what the window itself receives (keys, mouse, pads, a lost focus) reaches the observer but not the
+// game, while scripted input still does: a recording shown in a real window keeps to what was recorded.
+void IgnoreWindowInput(bool ignored);
 
 // ---- Bitmaps and the back buffer -----------------------------------------------------------------------
 

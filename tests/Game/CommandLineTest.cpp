@@ -35,9 +35,22 @@ TEST(CommandLine, HelpShowsUsageAndEveryControlOnStandardOutput) {
         EXPECT_EQ(answer.status, 0) << option;
         EXPECT_EQ(answer.err, "") << option;
         EXPECT_TRUE(answer.out.starts_with("usage: saltwing")) << answer.out;
-        for (const char* control : {"arrow keys", "Space", "B ", "P ", "Escape"}) {
+        for (const char* control : {"arrow keys", "Space", "B ", "P ", "Escape", "1, 2, 3", "F11",
+                                    "Alt+Enter", "Tab", "Enter", "Gamepad", "Start", "shoulders"}) {
             EXPECT_NE(answer.out.find(control), std::string::npos) << control;
         }
+    }
+}
+
+// Standard output on a full disk or a closed pipe: the answer is lost, so the status must say so.
+TEST(CommandLine, AnAnswerThatCannotBeWrittenIsAFailure) {
+    for (const char* option : {"--help", "--version"}) {
+        std::ostringstream out;
+        out.setstate(std::ios::badbit);
+        std::ostringstream err;
+        const std::vector<const char*> arguments{option};
+        EXPECT_EQ(Game::HandleCommandLine(arguments, out, err), 1) << option;
+        EXPECT_NE(err.str().find("cannot write"), std::string::npos) << err.str();
     }
 }
 

@@ -1,6 +1,7 @@
 // Recordings as text, and the recorder on the window layer's input path.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "Recorder.h"
@@ -40,6 +41,45 @@ TEST(Recording, ALineThatIsNotAnEventIsNamedNotSkipped) {
         std::string error;
         EXPECT_FALSE(replay::Read(text, error).has_value()) << bad;
         EXPECT_NE(error.find("line"), std::string::npos) << bad;
+    }
+}
+
+// Each malformed recording is refused at the line that shows it, with the reason and without the line's
+// bytes, however large or binary the file.
+TEST(Recording, EveryMalformedRecordingIsRefusedAtItsLineWithAReason) {
+    const std::string binary(
+        "\x7f"
+        "ELF\x02\x01\x01\0\0\x1b[2J",
+        13);
+    const struct {
+        std::string text;
+        const char* where;
+        const char* reason;
+    } cases[] = {
+        {"", "empty", "empty"},
+        {"# only a comment\n", "line 2", "no End line"},
+        {"0 KeyDown 38 0\n1500 KeyUp 38 0\n", "line 3", "no End line"},
+        {"0 KeyDown 38 0\n1500 KeyUp 38 0", "line 3", "no End line"},
+        {"900 KeyDown 38 0\n800 KeyUp 38 0\n1000 End 0 0\n", "line 2", "backwards"},
+        {"900 KeyDown 38 0\n800 End 0 0\n", "line 2", "backwards"},
+        {"0 Jump 38 0\n10 End 0 0\n", "line 1", "unknown kind"},
+        {"99999999999999 KeyDown 38 0\n", "line 1", "time out of range"},
+        {"0 KeyDown 38 0\n10 End 0 0\n20 KeyUp 38 0\n", "line 3", "after the End"},
+        {binary + "\n", "line 1", "not text"},
+        {std::string(3'000'000, '7'), "line 1", "longer than"},
+    };
+    for (const auto& bad : cases) {
+        SCOPED_TRACE(bad.text.substr(0, 60));
+        std::istringstream text(bad.text);
+        std::string error;
+        EXPECT_FALSE(replay::Read(text, error).has_value());
+        EXPECT_NE(error.find(bad.where), std::string::npos) << error;
+        EXPECT_NE(error.find(bad.reason), std::string::npos) << error;
+        EXPECT_TRUE(std::all_of(error.begin(), error.end(), [](char c) { return c >= ' ' && c <= '~'; }))
+            << error;
+        EXPECT_LT(error.size(), 100u);
+        EXPECT_LE(text.tellg(), static_cast<std::streamoff>(replay::kLongestLine * 4))
+            << "read on past the fault";
     }
 }
 

@@ -140,8 +140,8 @@ constexpr std::array kFiles = {
     Entry{"Bitmaps\\MenuMono.bmp", M, 166, 75},
 
     // The window's icon (the desktop's icon is a larger PNG beside the data).
-    Entry{"Bitmaps\\saltwing.bmp", C, 64, 64, "Bitmaps\\saltwingMono.bmp"},
-    Entry{"Bitmaps\\saltwingMono.bmp", M, 64, 64},
+    Entry{"Bitmaps\\saltwing.bmp", C, 256, 256, "Bitmaps\\saltwingMono.bmp"},
+    Entry{"Bitmaps\\saltwingMono.bmp", M, 256, 256},
 
     // Sounds.
     Entry{"audio/Shot.wav", S},

@@ -1,5 +1,5 @@
 // Makes every picture and sound the game loads, into the data folder given on the command line, a contact
-// sheet of the pictures for review, and the desktop icon.
+// sheet of the pictures for review, and the desktop icons.
 #include <chrono>
 #include <cstdio>
 #include <exception>
@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
         datagen::WritePictures(folder, pictures);
         const std::vector<datagen::SoundSummary> sounds = datagen::MakeSounds(folder);
         datagen::WriteContactSheet(folder / "contact-sheet.png", pictures, sounds);
-        datagen::WriteIcon(folder / "saltwing.png");
+        datagen::WriteIcons(folder);
 
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - started;
         std::printf("datagen: %zu pictures, %zu masks, %zu sounds in %.1f s\n", pictures.colour.size(),

@@ -6,9 +6,10 @@ namespace replay {
 
 Recorder::Recorder(Time::Instant start) : start_(start) {
     Wimdows::SetInputObserver([this](const Wimdows::InputEvent& event) {
-        const std::int64_t ms = SinceStart();
+        // The time is read under the lock: events from two threads keep their times in order, as the
+        // reader of recordings demands.
         std::lock_guard lock(mutex_);
-        recording_.events.push_back({ms, event});
+        recording_.events.push_back({SinceStart(), event});
     });
 }
 

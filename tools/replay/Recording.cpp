@@ -1,5 +1,6 @@
 #include "Recording.h"
 
+#include <algorithm>
 #include <array>
 #include <istream>
 #include <ostream>
@@ -46,6 +47,29 @@ bool IsKey(Kind kind) {
     return kind == Kind::KeyDown || kind == Kind::KeyUp;
 }
 
+enum class LineRead { Line, TooLong, None };
+
+// One line without its end, at most kLongestLine characters of it: a file without line ends is not read
+// whole into memory.
+LineRead ReadLine(std::istream& in, std::string& line) {
+    line.clear();
+    for (int c = in.get(); c != std::char_traits<char>::eof(); c = in.get()) {
+        if (c == '\n') {
+            return LineRead::Line;
+        }
+        if (line.size() == kLongestLine) {
+            return LineRead::TooLong;
+        }
+        line.push_back(static_cast<char>(c));
+    }
+    return line.empty() ? LineRead::None : LineRead::Line;
+}
+
+// Printable ASCII and tabs only: a binary file is refused at its first line.
+bool IsText(std::string_view line) {
+    return std::all_of(line.begin(), line.end(), [](char c) { return c == '\t' || (c >= ' ' && c <= '~'); });
+}
+
 }  // namespace
 
 void Write(std::ostream& out, const Recording& recording) {
@@ -67,9 +91,28 @@ void Write(std::ostream& out, const Recording& recording) {
 std::optional<Recording> Read(std::istream& in, std::string& error) {
     Recording recording;
     std::string line;
-    for (int number = 1; std::getline(in, line); ++number) {
+    std::int64_t number = 0;
+    const auto refuse = [&](const std::string& reason) {
+        error = "line " + std::to_string(number) + ": " + reason;
+        return std::nullopt;
+    };
+    for (;;) {
+        const LineRead read = ReadLine(in, line);
+        if (read == LineRead::None) {
+            break;
+        }
+        ++number;
+        if (read == LineRead::TooLong) {
+            return refuse("longer than " + std::to_string(kLongestLine) + " characters: not a recording");
+        }
+        if (!IsText(line)) {
+            return refuse("not text: not a recording");
+        }
         if (line.empty() || line[0] == '#') {
             continue;
+        }
+        if (recording.endMs) {
+            return refuse("an event after the End line");
         }
         std::istringstream fields(line);
         std::int64_t ms = 0;
@@ -77,17 +120,31 @@ std::optional<Recording> Read(std::istream& in, std::string& error) {
         std::int64_t a = 0;
         std::int64_t b = 0;
         std::string rest;
-        const bool parsed = static_cast<bool>(fields >> ms >> name >> a >> b) && !(fields >> rest);
+        if (!(fields >> ms >> name >> a >> b) || fields >> rest) {
+            return refuse("not an event (\"<ms> <kind> <key or x> <y>\")");
+        }
         const std::optional<Kind> kind = KindNamed(name);
-        const bool ended = recording.endMs.has_value();
-        if (!parsed || ms < 0 || ended || (!kind && name != kEnd) || a < INT32_MIN || a > INT32_MAX ||
-            b < INT32_MIN || b > INT32_MAX || (kind && IsKey(*kind) && (a < 0 || a > 255))) {
-            error = "line " + std::to_string(number) + " is not an event: " + line;
-            return std::nullopt;
+        if (!kind && name != kEnd) {
+            return refuse("unknown kind of event");
+        }
+        if (ms < 0 || ms > kLongestRecordingMs) {
+            return refuse("time out of range (0 to " + std::to_string(kLongestRecordingMs) + " ms)");
+        }
+        const std::int64_t last = recording.events.empty() ? 0 : recording.events.back().ms;
+        if (ms < last) {
+            return refuse("time goes backwards (" + std::to_string(ms) + " ms after " + std::to_string(last) +
+                          " ms)");
+        }
+        if (a < INT32_MIN || a > INT32_MAX || b < INT32_MIN || b > INT32_MAX ||
+            (kind && IsKey(*kind) && (a < 0 || a > 255))) {
+            return refuse("a key or position out of range");
         }
         if (!kind) {
             recording.endMs = ms;
             continue;
+        }
+        if (recording.events.size() == kMostEvents) {
+            return refuse("more than " + std::to_string(kMostEvents) + " events: not a recording");
         }
         TimedInput input{.ms = ms, .event = {.kind = *kind}};
         if (IsKey(*kind)) {
@@ -97,6 +154,14 @@ std::optional<Recording> Read(std::istream& in, std::string& error) {
             input.event.y = static_cast<std::int32_t>(b);
         }
         recording.events.push_back(input);
+    }
+    if (number == 0) {
+        error = "empty: not a recording";
+        return std::nullopt;
+    }
+    if (!recording.endMs) {
+        ++number;
+        return refuse("no End line: the recording is cut short");
     }
     return recording;
 }

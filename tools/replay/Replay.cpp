@@ -1,6 +1,7 @@
 #include "Replay.h"
 
 #include <cstdio>
+#include <thread>
 #include <utility>
 
 #include "AutoPlayer.h"
@@ -133,16 +134,72 @@ class AutoDriver final : public Watcher {
     bool won_ = false;
 };
 
+// Virtual time for the game, real time for the person watching: every wait first sleeps until its real
+// moment, so the play runs at its own speed and is still exactly the recorded one.
+class PacedClock final : public Time::ClockSource {
+  public:
+    explicit PacedClock(Time::VirtualClock& clock)
+        : clock_(clock), virtualStart_(clock.Now()), realStart_(real_.Now()) {}
+    Time::Instant Now() override { return clock_.Now(); }
+    void WaitUntil(Time::Instant when) override {
+        real_.WaitUntil(realStart_ + (when - virtualStart_));
+        clock_.WaitUntil(when);
+    }
+
+  private:
+    Time::VirtualClock& clock_;
+    Time::RealClock real_;
+    Time::Instant virtualStart_;
+    Time::Instant realStart_;
+};
+
+// A run in a real window with the game's pictures and sounds, at real speed. The watcher's own input does
+// not reach the game; Escape or the window's close button ends the run.
+class WatchedRun {
+  public:
+    explicit WatchedRun(const std::filesystem::path& dataFolder)
+        : previous_(std::filesystem::current_path()), paced_(clock_) {
+        std::filesystem::current_path(dataFolder);
+        Time::UseClockSource(&paced_);
+        Time::testing::SetRandomState(0);
+        Wimdows::IgnoreWindowInput(true);
+        Wimdows::SetInputObserver([main = std::this_thread::get_id()](const Wimdows::InputEvent& event) {
+            const bool watcherPressedEscape = std::this_thread::get_id() != main &&
+                                              event.kind == Wimdows::InputEvent::Kind::KeyDown &&
+                                              event.key == Wimdows::VK_ESCAPE;
+            if (watcherPressedEscape) {
+                Wimdows::RequestClose();
+            }
+        });
+    }
+    ~WatchedRun() {
+        Wimdows::SetInputObserver(nullptr);
+        Wimdows::IgnoreWindowInput(false);
+        Time::UseClockSource(nullptr);
+        Time::SetWaitHook(nullptr);
+        std::error_code error;
+        std::filesystem::current_path(previous_, error);
+    }
+    WatchedRun(const WatchedRun&) = delete;
+    WatchedRun& operator=(const WatchedRun&) = delete;
+    Time::VirtualClock& clock() { return clock_; }
+
+  private:
+    std::filesystem::path previous_;
+    Time::VirtualClock clock_;
+    PacedClock paced_;
+};
+
 // The recording's events delivered at their moments on the run's clock, and the screens run until a second
 // after its end.
-Summary RunRecording(VirtualRun& run, const Recording& recording, Watcher& watcher) {
-    const Time::Instant start = run.clock().Now();
+Summary RunRecording(Time::VirtualClock& clock, const Recording& recording, Watcher& watcher) {
+    const Time::Instant start = clock.Now();
     for (const TimedInput& input : recording.events) {
-        Wimdows::Schedule(run.clock(), start + milliseconds(input.ms), input.event);
+        Wimdows::Schedule(clock, start + milliseconds(input.ms), input.event);
     }
     const std::int64_t end =
         recording.endMs.value_or(recording.events.empty() ? 0 : recording.events.back().ms);
-    return RunScreens(run.clock(), watcher, start + milliseconds(end) + kGrace);
+    return RunScreens(clock, watcher, start + milliseconds(end) + kGrace);
 }
 
 }  // namespace
@@ -153,7 +210,7 @@ Outcome Play(const Recording& recording, std::int64_t sampleEvery, std::int64_t 
     FrameHashes hashes(sampleEvery, stride, perFrame);
     HashWatcher watcher(hashes);
     Outcome outcome;
-    outcome.summary = RunRecording(run, recording, watcher);
+    outcome.summary = RunRecording(run.clock(), recording, watcher);
     outcome.samples = hashes.Samples();
     return outcome;
 }
@@ -163,8 +220,14 @@ Rendering Render(const Recording& recording, const std::filesystem::path& dataFo
     Rendering rendering;
     VirtualRun run(dataFolder);
     PngWatcher watcher(outFolder, wanted, rendering);
-    rendering.summary = RunRecording(run, recording, watcher);
+    rendering.summary = RunRecording(run.clock(), recording, watcher);
     return rendering;
+}
+
+Summary Watch(const Recording& recording, const std::filesystem::path& dataFolder) {
+    WatchedRun run(dataFolder);
+    Watcher nobody;
+    return RunRecording(run.clock(), recording, nobody);
 }
 
 AutoPlayRun RecordAutoPlay() {

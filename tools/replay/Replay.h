@@ -37,6 +37,10 @@ Rendering Render(const Recording& recording, const std::filesystem::path& dataFo
                  const std::filesystem::path& outFolder,
                  const std::function<bool(std::int64_t frame)>& wanted);
 
+// Plays the recording as Play does, but in a real window with the game's pictures and sounds, at the speed
+// it was played. Escape or closing the window stops it early (the summary then says "stopped").
+Summary Watch(const Recording& recording, const std::filesystem::path& dataFolder);
+
 // The automatic player's game: Start in the main menu, every level played to its end with a retry after
 // every crash, the win, the menu button, Exit.
 struct AutoPlayRun {

@@ -124,6 +124,8 @@ Summary RunScreens(Time::VirtualClock& clock, Watcher& watcher, Time::Instant st
         }
     } catch (const StopRun&) {
         summary.stopped = true;
+    } catch (const Wimdows::WindowClosed&) {
+        summary.stopped = true;  // closed from its title bar, or by a signal
     }
     running = false;
     Spel::testing::SetPlayObserver(nullptr);

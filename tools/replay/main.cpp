@@ -1,24 +1,13 @@
-// saltwing-replay: records the input of a real game, plays a recording back headless on the virtual clock,
-// renders a recording's frames with the game's pictures, and makes the automatic player's recording of a
-// whole game.
-//
-//   saltwing-replay record <recording>
-//   saltwing-replay play <recording> [--hashes <per-frame file>] [--samples <file>] [--every <frames>]
-//                        [--stride <frames>]
-//   saltwing-replay auto <recording> [--summary <file>] [--samples <file>] [--every <frames>]
-//                        [--stride <frames>]
-//   saltwing-replay render <recording> <folder> [--every <frames>] [--frames <list>]
-// The summary goes to standard output. --every: frames between samples of the hash chain (200), or between
-// rendered frames (100, a second of play; 1 with --frames); --stride: every how many frames the back buffer
-// is hashed (1 for play, 10 for auto, as the test does); --frames: the frames to render, e.g. "2,500-600", of
-// which every --every-th. Record and render use the game's data, found as the game finds it.
+// saltwing-replay: records the input of a real game, shows a recording in a window at real speed, plays it
+// back headless on the virtual clock, renders its frames with the game's pictures, and makes the automatic
+// player's recording of a whole game. `saltwing-replay --help` explains every mode and option.
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
-#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <map>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -26,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "Arguments.h"
 #include "Game.h"
 #include "Recorder.h"
 #include "Replay.h"
@@ -36,14 +26,11 @@ constexpr std::int64_t kDefaultEvery = 200;
 constexpr std::int64_t kDefaultRenderEvery = 100;
 constexpr std::int64_t kTestStride = 10;
 
-int Usage() {
-    std::cerr << "usage: saltwing-replay record <recording>\n"
-                 "       saltwing-replay play <recording> [--hashes <file>] [--samples <file>] [--every <n>]"
-                 " [--stride <n>]\n"
-                 "       saltwing-replay auto <recording> [--summary <file>] [--samples <file>] [--every <n>]"
-                 " [--stride <n>]\n"
-                 "       saltwing-replay render <recording> <folder> [--every <n>] [--frames <a,b-c,...>]\n";
-    return 2;
+using replay::Arguments;
+
+// Why the last file operation failed, as the system says it.
+std::string Reason() {
+    return std::strerror(errno);
 }
 
 bool Save(const std::string& path, const auto& write) {
@@ -51,7 +38,7 @@ bool Save(const std::string& path, const auto& write) {
     write(out);
     out.close();
     if (!out) {
-        std::cerr << "saltwing-replay: cannot write " << path << '\n';
+        std::cerr << "saltwing-replay: cannot write " << path << ": " << Reason() << '\n';
     }
     return static_cast<bool>(out);
 }
@@ -68,60 +55,90 @@ std::optional<std::filesystem::path> GameData() {
     return data;
 }
 
-// The real game as the program runs it, from its data folder, with every input event recorded.
+// The real game as the program runs it, from its data folder, with every input event recorded. The file
+// is made before the window opens, so that a path that cannot be written costs no game.
 int Record(const std::string& path) {
     const auto data = GameData();
     if (!data) {
         return 1;
     }
+    std::ofstream out(path);
+    if (!out) {
+        std::cerr << "saltwing-replay: cannot write " << path << ": " << Reason() << '\n';
+        return 1;
+    }
     std::error_code error;
-    const std::filesystem::path target = std::filesystem::absolute(path, error);
     std::filesystem::current_path(*data, error);
     replay::Recorder recorder(Time::Clock().Now());
     const int status = Game::RunProgram();
     const replay::Recording recording = recorder.Finish();
-    if (!Save(target, [&](std::ostream& out) { replay::Write(out, recording); })) {
+    replay::Write(out, recording);
+    out.close();
+    if (!out) {
+        std::cerr << "saltwing-replay: cannot write " << path << ": " << Reason() << '\n';
         return 1;
     }
     std::cout << recording.events.size() << " events in " << *recording.endMs << " ms\n";
     return status;
 }
 
-using Options = std::map<std::string, std::string>;
-
-std::int64_t Number(const Options& options, const char* name, std::int64_t otherwise) {
-    return options.contains(name) ? std::atoll(options.at(name).c_str()) : otherwise;
-}
-
+// The recording, or none after one line naming the file, the line and what is wrong with it.
 std::optional<replay::Recording> Load(const std::string& path) {
-    std::ifstream in(path);
-    std::string error;
-    auto recording = replay::Read(in, error);
-    if (!in.is_open() || !recording) {
-        std::cerr << "saltwing-replay: " << path << ": " << (in.is_open() ? error : "cannot open") << '\n';
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+        std::cerr << "saltwing-replay: " << path << ": a folder, not a recording\n";
         return std::nullopt;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in.is_open()) {
+        std::cerr << "saltwing-replay: cannot open " << path << ": " << Reason() << '\n';
+        return std::nullopt;
+    }
+    std::string reason;
+    auto recording = replay::Read(in, reason);
+    if (in.bad()) {
+        std::cerr << "saltwing-replay: cannot read " << path << ": " << Reason() << '\n';
+        return std::nullopt;
+    }
+    if (!recording) {
+        std::cerr << "saltwing-replay: " << path << ": " << reason << '\n';
     }
     return recording;
 }
 
-int PlayBack(const std::string& path, const Options& options) {
-    const auto recording = Load(path);
+int PlayBack(const Arguments& arguments) {
+    const auto recording = Load(arguments.operands[0]);
     if (!recording) {
         return 1;
     }
     std::ofstream perFrame;
-    if (options.contains("--hashes")) {
-        perFrame.open(options.at("--hashes"));
+    if (arguments.Has("--hashes")) {
+        perFrame.open(arguments.Text("--hashes"));
+        if (!perFrame) {
+            std::cerr << "saltwing-replay: cannot write " << arguments.Text("--hashes") << ": " << Reason()
+                      << '\n';
+            return 1;
+        }
     }
     const replay::Outcome outcome =
-        replay::Play(*recording, Number(options, "--every", kDefaultEvery), Number(options, "--stride", 1),
+        replay::Play(*recording, arguments.Number("--every", kDefaultEvery), arguments.Number("--stride", 1),
                      perFrame.is_open() ? &perFrame : nullptr);
-    if (options.contains("--samples") && !Save(options.at("--samples"), [&](std::ostream& out) {
+    if (arguments.Has("--samples") && !Save(arguments.Text("--samples"), [&](std::ostream& out) {
             replay::WriteSamples(out, outcome.samples);
         })) {
         return 1;
     }
     std::cout << replay::ToText(outcome.summary);
+    return 0;
+}
+
+int Watch(const Arguments& arguments) {
+    const auto recording = Load(arguments.operands[0]);
+    const auto data = GameData();
+    if (!recording || !data) {
+        return 1;
+    }
+    std::cout << replay::ToText(replay::Watch(*recording, *data));
     return 0;
 }
 
@@ -148,8 +165,9 @@ std::optional<std::vector<std::pair<std::int64_t, std::int64_t>>> FrameList(cons
 }
 
 // The recording's frames, as the game draws them with its pictures, as PNG files; the summary as for play.
-int Render(const std::string& path, const std::string& folder, const Options& options) {
-    const auto recording = Load(path);
+int Render(const Arguments& arguments) {
+    const std::string& folder = arguments.operands[1];
+    const auto recording = Load(arguments.operands[0]);
     const auto data = GameData();
     if (!recording || !data) {
         return 1;
@@ -161,12 +179,12 @@ int Render(const std::string& path, const std::string& folder, const Options& op
         std::cerr << "saltwing-replay: cannot make " << folder << ": " << error.message() << '\n';
         return 1;
     }
-    const auto listed = FrameList(options.contains("--frames") ? options.at("--frames") : "");
+    const auto listed = FrameList(arguments.Text("--frames"));
     if (!listed) {
         return 2;
     }
     const std::int64_t every =
-        Number(options, "--every", options.contains("--frames") ? 1 : kDefaultRenderEvery);
+        arguments.Number("--every", arguments.Has("--frames") ? 1 : kDefaultRenderEvery);
     const auto wanted = [&](std::int64_t frame) {
         return frame % every == 0 &&
                (listed->empty() || std::any_of(listed->begin(), listed->end(), [frame](const auto& range) {
@@ -183,27 +201,27 @@ int Render(const std::string& path, const std::string& folder, const Options& op
 }
 
 // The recording, then its replay's summary and samples: what the regression test compares.
-int Auto(const std::string& path, const Options& options) {
+int Auto(const Arguments& arguments) {
     const replay::AutoPlayRun run = replay::RecordAutoPlay();
     if (run.summary.wins == 0 || run.summary.last != Game::Screen::Exit) {
         std::cerr << "saltwing-replay: the automatic player did not win\n" << replay::ToText(run.summary);
         return 1;
     }
-    if (!Save(path, [&](std::ostream& out) { replay::Write(out, run.recording); })) {
+    if (!Save(arguments.operands[0], [&](std::ostream& out) { replay::Write(out, run.recording); })) {
         return 1;
     }
-    const replay::Outcome outcome = replay::Play(run.recording, Number(options, "--every", kDefaultEvery),
-                                                 Number(options, "--stride", kTestStride));
+    const replay::Outcome outcome = replay::Play(run.recording, arguments.Number("--every", kDefaultEvery),
+                                                 arguments.Number("--stride", kTestStride));
     const std::string summary = replay::ToText(outcome.summary);
     if (summary != replay::ToText(run.summary)) {
         std::cerr << "saltwing-replay: the replay ends elsewhere than the recorded run\n" << summary;
         return 1;
     }
-    if (options.contains("--summary") &&
-        !Save(options.at("--summary"), [&](std::ostream& out) { out << summary; })) {
+    if (arguments.Has("--summary") &&
+        !Save(arguments.Text("--summary"), [&](std::ostream& out) { out << summary; })) {
         return 1;
     }
-    if (options.contains("--samples") && !Save(options.at("--samples"), [&](std::ostream& out) {
+    if (arguments.Has("--samples") && !Save(arguments.Text("--samples"), [&](std::ostream& out) {
             replay::WriteSamples(out, outcome.samples);
         })) {
         return 1;
@@ -212,35 +230,45 @@ int Auto(const std::string& path, const Options& options) {
     return 0;
 }
 
+int Run(const Arguments& arguments) {
+    if (arguments.mode == "help") {
+        replay::WriteHelp(std::cout);
+        return 0;
+    }
+    if (arguments.mode == "record") {
+        return Record(arguments.operands[0]);
+    }
+    if (arguments.mode == "watch") {
+        return Watch(arguments);
+    }
+    if (arguments.mode == "play") {
+        return PlayBack(arguments);
+    }
+    if (arguments.mode == "render") {
+        return Render(arguments);
+    }
+    return Auto(arguments);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3) {
-        return Usage();
+    Game::PrepareProcess();
+    if (argc < 2) {
+        replay::WriteUsage(std::cerr);
+        return 2;
     }
-    const std::string command = argv[1];
-    const int firstOption = command == "render" ? 4 : 3;
-    Options options;
-    for (int i = firstOption; i + 1 < argc; i += 2) {
-        options[argv[i]] = argv[i + 1];
+    std::string error;
+    const std::optional<Arguments> arguments = replay::ParseArguments({argv + 1, argv + argc}, error);
+    if (!arguments) {
+        std::cerr << "saltwing-replay: " << error << " (try saltwing-replay --help)\n";
+        return 2;
     }
-    if (argc < firstOption || (argc - firstOption) % 2 != 0) {
-        return Usage();
+    const int status = Run(*arguments);
+    // Output that could not be written (a full disk, a closed pipe) is a failure, not a success.
+    if (!std::cout.flush()) {
+        std::cerr << "saltwing-replay: cannot write to standard output: " << Reason() << '\n';
+        return status == 0 ? 1 : status;
     }
-    if (Number(options, "--every", 1) <= 0 || Number(options, "--stride", 1) <= 0) {
-        return Usage();
-    }
-    if (command == "record") {
-        return Record(argv[2]);
-    }
-    if (command == "play") {
-        return PlayBack(argv[2], options);
-    }
-    if (command == "render") {
-        return Render(argv[2], argv[3], options);
-    }
-    if (command == "auto") {
-        return Auto(argv[2], options);
-    }
-    return Usage();
+    return status;
 }
