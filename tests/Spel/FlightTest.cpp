@@ -1,5 +1,6 @@
 // The aeroplane's flight in whole plays: steering, climbing and diving, the fall, the ship, the pause.
 #include <map>
+#include <utility>
 
 #include "PlayFixture.h"
 #include "WimdowsTesting.h"
@@ -170,6 +171,27 @@ TEST_F(Flight, ComingDownOverTheShipLandsAndRidesAlong) {
         3);
     EXPECT_TRUE(landed);
     EXPECT_EQ(xs, (std::vector<std::int32_t>{309, 308, 307}));
+}
+
+// The deck runs from the ship's x to 40 pixels beyond it; a pixel either side the aeroplane flies on.
+TEST_F(Flight, TheAeroplaneLandsOnlyOverTheDeck) {
+    StartGame();
+    for (const auto& [offset, lands] : {std::pair{-1, false}, {0, true}, {40, true}, {41, false}}) {
+        OnPlayStart([offset](Spel::PlayType& play) {
+            NoAircraft(play);
+            HoldShip(play, 300, 637);
+            play.Player.CoX = 300 + offset;
+            play.Player.CoY = 600;
+        });
+        bool landed = false;
+        RunPlay(
+            [&](Spel::PlayType& play) {
+                landed = play.Player.TakeDown;
+                return true;
+            },
+            1);
+        EXPECT_EQ(landed, lands) << "ship x + " << offset;
+    }
 }
 
 TEST_F(Flight, ComingDownTooLowOntoTheShipIsACrash) {

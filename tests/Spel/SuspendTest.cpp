@@ -70,6 +70,38 @@ TEST_F(Suspend, FiftySecondsStoppedBetweenTwoFramesCountAsAPause) {
     EXPECT_LT(moments.rbegin()->second.height, 300);
 }
 
+// The first frame after a gap ending at `end` shows the aeroplane as the last frame before it did.
+void ExpectNothingChangedOver(const Moments& moments, std::int32_t end) {
+    const auto after = moments.lower_bound(end);
+    ASSERT_NE(after, moments.end()) << "no frame after " << end;
+    ASSERT_NE(after, moments.begin());
+    const Moment& before = std::prev(after)->second;
+    EXPECT_EQ(after->second.height, before.height) << "the aeroplane fell while the game was stopped";
+    EXPECT_EQ(after->second.fuel, before.fuel) << "the tank emptied while the game was stopped";
+}
+
+// Every stop counts, not only the first of a play.
+TEST_F(Suspend, TwoStopsInOnePlayEachCountAsAPause) {
+    StartHigh();
+    AtPlayTime(150, [this] { time().clock().Advance(std::chrono::seconds(50)); });
+    AtPlayTime(5300, [this] { time().clock().Advance(std::chrono::seconds(50)); });
+    const Moments moments = Fly(10500);
+    ExpectNothingChangedOver(moments, 5000);
+    ExpectNothingChangedOver(moments, 10000);
+    EXPECT_GE(moments.rbegin()->second.paused, 9990);
+}
+
+TEST_F(Suspend, AStopAfterAPauseWithPCountsWhole) {
+    StartHigh();
+    HoldKey(playtest::kKeyP, 50, 55);
+    HoldKey(playtest::kKeyP, 1050, 1055);
+    AtPlayTime(1300, [this] { time().clock().Advance(std::chrono::seconds(50)); });
+    const Moments moments = Fly(6500);
+    ExpectNothingChangedOver(moments, 1060);
+    ExpectNothingChangedOver(moments, 6000);
+    EXPECT_GE(moments.rbegin()->second.paused, 1000 + 4990);
+}
+
 TEST_F(Suspend, LosingTheKeyboardFocusPausesUntilP) {
     ExpectPauseAfter(false);
 }

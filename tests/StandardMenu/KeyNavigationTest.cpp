@@ -125,4 +125,23 @@ TEST_F(KeyNavigation, TheMouseSeesTheButtonsUnlitAfterTheMenuHasChosen) {
     EXPECT_EQ(Wimdows::testing::BackPixel(150, 130), kRed);
 }
 
+// Two columns: a button in the upper row comes before one below it, even where that one stands further left.
+TEST_F(KeyNavigation, RowsAreReadFromTheTopWhateverTheColumns) {
+    Place(0, 500, 100);  // upper row, right
+    Place(1, 100, 400);  // lower row, left
+    Place(2, 300, 400);  // lower row, right
+    Tap(100, Wimdows::VK_DOWN);
+    ExpectLitAt(150, 0b001);
+    Tap(200, Wimdows::VK_DOWN);
+    ExpectLitAt(250, 0b010);
+    Tap(300, Wimdows::VK_DOWN);
+    ExpectLitAt(350, 0b100);
+    Tap(400, Wimdows::VK_DOWN);  // round to the upper row
+    ExpectLitAt(450, 0b001);
+    Tap(500, Wimdows::VK_UP);
+    ExpectLitAt(550, 0b100);
+    Tap(600, Wimdows::VK_RETURN);
+    EXPECT_EQ(Choose(), 2);
+}
+
 }  // namespace

@@ -168,6 +168,23 @@ TEST_F(MaskedSprite, IsClippedAtTheWindowEdgesAndNeverWraps) {
     EXPECT_EQ(wt::BackPixel(999, 749), kRed);
 }
 
+// Masks from other picture editors have grey edges: a mask pixel copies the picture from a channel sum of
+// 384 (half of white) up, whichever channels make it.
+TEST_F(OpenWindow, AMaskPixelCopiesThePictureFromHalfOfWhiteUp) {
+    TempDir dir;
+    const std::vector<std::uint32_t> greys = {0x7F8080, 0xFF8000, 0x808080, 0x0081FF, 0x818080};
+    const std::vector<bool> copies = {false, false, true, true, true};  // sums 383, 383, 384, 384, 385
+    const auto width = static_cast<std::uint32_t>(greys.size());
+    const std::uint32_t image = LoadBitmap(dir.Picture("sprite.bmp", width, 1, kRed).c_str(), width, 1);
+    const std::uint32_t mask = LoadBitmap(dir.Picture("mask.bmp", width, 1, greys).c_str(), width, 1);
+    Rectangle(0, 0, 999, 749, kBlue, true);
+    DrawMaskBitmap(image, mask, 10, 20);
+    for (std::uint32_t x = 0; x < width; ++x) {
+        EXPECT_EQ(wt::BackPixel(10 + static_cast<std::int32_t>(x), 20), copies[x] ? kRed : kBlue)
+            << "mask pixel " << std::hex << greys[x];
+    }
+}
+
 TEST_F(OpenWindow, BufferingDecidesWhenDrawingReachesTheWindow) {
     EXPECT_FALSE(wt::Buffering());
     Rectangle(0, 0, 9, 9, kRed, true);

@@ -96,4 +96,31 @@ TEST(Fitting, PointerPositionsBecomeGamePixels) {
     EXPECT_GT(far.y, 749);
 }
 
+// Between whole multiples a window pixel covers parts of two game pixels; a click counts for the one whose
+// area holds the window pixel's centre, the one drawn there.
+TEST(Fitting, AtScalesBetweenWholeMultiplesAClickCountsForTheGamePixelUnderItsCentre) {
+    struct Mapping {
+        const char* window;
+        Size size;
+        Point at;
+        Point game;
+    };
+    const Mapping cases[] = {
+        // 1.44x: the picture from x 240; window pixel 1 of it spans game x 0.69 to 1.39.
+        {"1920x1080", {1920, 1080}, {241, 1}, {1, 1}},
+        {"1920x1080", {1920, 1080}, {244, 4}, {3, 3}},
+        {"1920x1080", {1920, 1080}, {240 + 1439, 1079}, {999, 749}},
+        // 1.024x: the picture from x 171.
+        {"1366x768", {1366, 768}, {172, 1}, {1, 1}},
+        {"1366x768", {1366, 768}, {171 + 1023, 767}, {999, 749}},
+        // 0.8x: window pixel 2 spans game x 2.5 to 3.75.
+        {"800x600", {800, 600}, {2, 2}, {3, 3}},
+        {"800x600", {800, 600}, {799, 599}, {999, 749}},
+    };
+    for (const Mapping& c : cases) {
+        SCOPED_TRACE(c.window);
+        EXPECT_EQ(ToGame(c.at, Fit(c.size, kPicture), kPicture), c.game) << c.at.x << "," << c.at.y;
+    }
+}
+
 }  // namespace

@@ -9,8 +9,23 @@ data=$2
 
 source "$(dirname "$0")/e2e_lib.sh"
 
+# For a failure message: a key that cannot be sent means the window is gone, so say whether the program
+# still runs or how it ended.
+program_state() {
+    if kill -0 "$game_pid" 2>/dev/null; then
+        echo "the program is running"
+    else
+        echo "the program has ended: $(cat "$work/game.log")"
+    fi
+}
+
+# Sends a key's press and release, or a key's press or release (`xdotool keydown` or `keyup`).
+send() {
+    xdotool "$1" --window "$window" "$2" || fail "$2 could not be sent to window $window; $(program_state)"
+}
+
 press() {
-    xdotool key --window "$window" "$1"
+    send key "$1"
 }
 
 # Whether the window shows the button picture `name` with its top-left corner at x,y: its middle, inside
@@ -36,9 +51,9 @@ key_lights() {
 }
 
 dive() {
-    xdotool keydown --window "$window" Down
+    send keydown Down
     sleep 2.5
-    xdotool keyup --window "$window" Down
+    send keyup Down
 }
 
 start_game
