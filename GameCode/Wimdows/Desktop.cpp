@@ -3,6 +3,8 @@
 // it. Window thread.
 #include <chrono>
 #include <climits>
+#include <cstdio>
+#include <cstdlib>
 #include <string_view>
 #include <thread>
 
@@ -158,6 +160,15 @@ void FollowDisplay(SDL_Window* window) {
     const Box fitted = fitting::Refit(client, usable, FrameOf(window), s.picture);
     if (fitted != client) {
         Place(window, fitted);
+    }
+}
+
+void EndIfDisplayLost(SDL_Window* window) {
+    if (DisplayLost(window)) {
+        std::fprintf(stderr, "The display is gone (its compositor quit): the game ends.\n");
+        // Not exit(): the main thread is still drawing, and nothing at exit may pull its module from under
+        // it.
+        std::_Exit(1);
     }
 }
 

@@ -23,6 +23,7 @@ int EventDescriptorOf(SDL_Window* window);
 bool AskForFrame(SDL_Window* window);
 fitting::Size CurrentScreenSize(SDL_Window* window);
 bool PreferTrueColorVisual(SDL_Window* window);
+bool DisplayLost(SDL_Window* window);
 
 namespace {
 
@@ -144,6 +145,24 @@ bool PreferTrueColorVisual(SDL_Window* window) {
         XFree(visuals);
     }
     return id[0] != '\0' && SDL_SetHint(SDL_HINT_VIDEO_X11_WINDOW_VISUALID, id) == SDL_TRUE;
+#else
+    return false;
+#endif
+}
+
+bool DisplayLost(SDL_Window* window) {
+#if defined(SDL_VIDEO_DRIVER_WAYLAND)
+    SDL_SysWMinfo info;
+    if (!InfoOf(window, info) || info.subsystem != SDL_SYSWM_WAYLAND) {
+        return false;
+    }
+    // SDL has loaded the Wayland library already; the layer borrows one function of it rather than link it.
+    using GetError = int (*)(struct wl_display*);
+    static void* const library = SDL_LoadObject("libwayland-client.so.0");
+    static const auto getError =
+        library != nullptr ? reinterpret_cast<GetError>(SDL_LoadFunction(library, "wl_display_get_error"))
+                           : nullptr;
+    return getError != nullptr && getError(info.info.wl.display) != 0;
 #else
     return false;
 #endif

@@ -222,6 +222,9 @@ void Place(SDL_Window* window, const fitting::Box& client);
 // is fitted into it again.
 void FollowDisplay(SDL_Window* window);
 void CheckDisplaySoon();
+// Where SDL reports a close because the display itself went away, the program ends at once with one line
+// and status 1: nothing is left to show the game on, and nobody asked for the end.
+void EndIfDisplayLost(SDL_Window* window);
 // True when the window's size lies within its limits; otherwise it is asked back within them, and nothing
 // should be presented until it is (a window of 32767 × 32767 would need 4 GB of pixels).
 bool WithinLimits(SDL_Window* window);
@@ -278,5 +281,7 @@ fitting::Size CurrentScreenSize(SDL_Window* window);
 // True when the window's visual is one SDL cannot draw into and one that it can was chosen for the next
 // window.
 bool PreferTrueColorVisual(SDL_Window* window);
+// True when the connection to the display is gone for good (a Wayland compositor that quit).
+bool DisplayLost(SDL_Window* window);
 
 }  // namespace Wimdows::detail

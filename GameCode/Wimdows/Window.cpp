@@ -211,6 +211,7 @@ void RunEventLoop(SDL_Window* window) {
         m.syncDone.store(sync);
         m.syncDone.notify_all();
         if (closedByPlayer) {
+            EndIfDisplayLost(window);
             m.closedByPlayer.store(true);
             Time::Wake();
             return;

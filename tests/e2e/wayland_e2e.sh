@@ -2,7 +2,8 @@
 # The real program on Wayland alone: a compositor (weston) runs nested in a private X server, with its own
 # runtime folder and socket, and the game starts with SDL_VIDEODRIVER=wayland and no DISPLAY. Its menu appears
 # in the compositor's output, Down (sent to the compositor's window, which hands it on) lights START, Return
-# starts a play, and SIGTERM ends the program with status 0.
+# starts a play, and SIGTERM ends the program with status 0. Started again, it ends with one line and status 1
+# when the compositor quits under it.
 # Usage: wayland_e2e.sh <Game> <data folder>
 set -euo pipefail
 game=$1
@@ -24,9 +25,12 @@ XDG_RUNTIME_DIR=$runtime weston --backend=x11-backend.so --socket="$socket" --no
 compositor_pid=$!
 eventually test -S "$runtime/$socket" || fail "weston did not start: $(cat "$work/weston.log")"
 
-(cd "$data" && exec env -u DISPLAY XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY="$socket" SDL_VIDEODRIVER=wayland \
-    "$game") >"$work/game.log" 2>&1 &
-game_pid=$!
+start_game_on_wayland() {
+    (cd "$data" && exec env -u DISPLAY XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY="$socket" \
+        SDL_VIDEODRIVER=wayland "$game") >"$work/game.log" 2>&1 &
+    game_pid=$!
+}
+start_game_on_wayland
 
 # The text colour of a button picture (its most frequent colour inside the mask's rounded corners).
 text_colour() {
@@ -73,4 +77,15 @@ eventually output_moves || fail "Return on START did not start a play on Wayland
 
 kill -TERM "$game_pid"
 expect_end_with_status_0 "SIGTERM on Wayland"
+
+start_game_on_wayland
+eventually shows_colour "$normal" 500 || fail "the menu did not appear again: $(cat "$work/game.log")"
+kill "$compositor_pid"
+compositor_pid=
+eventually bash -c "! kill -0 $game_pid" || fail "the game went on after the compositor quit"
+status=0
+wait "$game_pid" || status=$?
+game_pid=
+[[ $status -eq 1 && $(wc -l <"$work/game.log") -eq 1 ]] ||
+    fail "the compositor quit: status $status, said: $(cat "$work/game.log")"
 echo "Wayland end-to-end: passed"
