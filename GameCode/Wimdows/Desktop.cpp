@@ -30,19 +30,6 @@ int Side(std::int64_t length) {
     return static_cast<int>(std::clamp<std::int64_t>(length, 1, SHRT_MAX));
 }
 
-// Until the window manager has told the frame it draws around the window, or kFrameWait has passed.
-Frame AwaitFrame(SDL_Window* window) {
-    const auto until = Clock::now() + kFrameWait;
-    for (;;) {
-        SDL_PumpEvents();
-        const Frame frame = FrameOf(window);
-        if (frame != Frame{} || Clock::now() >= until) {
-            return frame;
-        }
-        std::this_thread::sleep_for(kFramePoll);
-    }
-}
-
 // Sizes the window to fit the usable area with the given frame around it and places it there.
 void Arrange(SDL_Window* window, const Box& usable, const Frame& frame, Size picture) {
     const Size size = fitting::OpeningSize(usable, frame, picture);
@@ -97,6 +84,18 @@ Box UsableAreaOf(SDL_Window* window) {
         }
     }
     return {usable.x, usable.y, usable.w, usable.h};
+}
+
+Frame AwaitFrame(SDL_Window* window) {
+    const auto until = Clock::now() + kFrameWait;
+    for (;;) {
+        SDL_PumpEvents();
+        const Frame frame = FrameOf(window);
+        if (frame != Frame{} || Clock::now() >= until) {
+            return frame;
+        }
+        std::this_thread::sleep_for(kFramePoll);
+    }
 }
 
 Frame FrameOf(SDL_Window* window) {

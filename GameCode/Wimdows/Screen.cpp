@@ -16,11 +16,16 @@ void ToggleFullscreen(SDL_Window* window) {
     if (!s.fullscreen) {
         SDL_GetWindowPosition(window, &s.windowed.x, &s.windowed.y);
         SDL_GetWindowSize(window, &s.windowed.w, &s.windowed.h);
+        s.windowedFrame = FrameOf(window);
         s.fullscreen = SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
     } else if (SDL_SetWindowFullscreen(window, 0) == 0) {
         s.fullscreen = false;
         const fitting::Box before{s.windowed.x, s.windowed.y, s.windowed.w, s.windowed.h};
-        Place(window, fitting::Refit(before, UsableAreaOf(window), FrameOf(window), s.picture));
+        // SDL places the window by its frame, which the window manager draws again only now.
+        if (s.windowedFrame != fitting::Frame{}) {
+            AwaitFrame(window);
+        }
+        Place(window, fitting::Refit(before, UsableAreaOf(window), s.windowedFrame, s.picture));
     }
     s.stale = true;
 }

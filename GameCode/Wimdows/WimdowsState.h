@@ -101,6 +101,7 @@ struct Screen {
     bool hidden = false;            // minimised or unmapped: nothing is presented
     bool fullscreen = false;
     SDL_Rect windowed{0, 0, 0, 0};  // place and size to return to from fullscreen
+    fitting::Frame windowedFrame;   // the window manager's frame around it there (none in fullscreen)
     bool enterHeldBack = false;     // an Enter pressed with Alt, until it is released
     fitting::Box usable;            // the usable area of the window's display, as last seen
     std::chrono::steady_clock::time_point nextDisplayCheck;
@@ -216,6 +217,8 @@ SDL_Window* OpenWindow(const char* title, fitting::Size picture);
 fitting::Box UsableAreaOf(SDL_Window* window);
 // The frame the window manager draws around the window, as far as SDL knows it.
 fitting::Frame FrameOf(SDL_Window* window);
+// The frame as soon as the window manager has told it, or none after a quarter of a second.
+fitting::Frame AwaitFrame(SDL_Window* window);
 // Gives the window's client area this size and place.
 void Place(SDL_Window* window, const fitting::Box& client);
 // Once in a while, and soon after CheckDisplaySoon: when the display's usable area has changed, the window

@@ -35,7 +35,7 @@ start_game_on_wayland
 # The text colour of a button picture (its most frequent colour inside the mask's rounded corners).
 text_colour() {
     convert "$data/Bitmaps/$1.bmp" -crop 120x45+23+15 +repage -format %c histogram:info: |
-        sort -rn | head -n1 | grep -o '#[0-9A-F]\{6\}'
+        sort -rn | awk 'NR == 1 { print $3 }'
 }
 
 # How many pixels of the compositor's output have the colour.
