@@ -46,11 +46,22 @@ bool WholeMultiple(const Box& shown, Size picture) {
            shown.w / pic.w == shown.h / pic.h;
 }
 
-Size OpeningSize(const Box& usable, const Frame& frame, Size picture) {
+Frame Plausible(const Frame& frame, const Box& usable) {
+    const auto side = [](std::int32_t length) { return std::max<std::int32_t>(length, 0); };
+    const Frame sure{side(frame.left), side(frame.right), side(frame.top), side(frame.bottom)};
+    if (4 * (std::int64_t{sure.left} + sure.right) > usable.w ||
+        4 * (std::int64_t{sure.top} + sure.bottom) > usable.h) {
+        return {};
+    }
+    return sure;
+}
+
+Size OpeningSize(const Box& usable, const Frame& reported, Size picture) {
     const Size pic = Sane(picture);
     if (usable.w <= 0 || usable.h <= 0) {
         return pic;
     }
+    const Frame frame = Plausible(reported, usable);
     const std::int64_t roomW = std::int64_t{usable.w} - frame.left - frame.right;
     const std::int64_t roomH = std::int64_t{usable.h} - frame.top - frame.bottom;
     const std::int64_t scale = std::min<std::int64_t>({roomW / pic.w, roomH / pic.h, kMaxScale});
@@ -61,12 +72,34 @@ Size OpeningSize(const Box& usable, const Frame& frame, Size picture) {
     return {box.w, box.h};
 }
 
-Point OpeningPlace(const Box& usable, const Frame& frame, Size client) {
+Point OpeningPlace(const Box& usable, const Frame& reported, Size client) {
+    const Frame frame = Plausible(reported, usable);
     const std::int64_t outerW = std::int64_t{client.w} + frame.left + frame.right;
     const std::int64_t outerH = std::int64_t{client.h} + frame.top + frame.bottom;
     const std::int64_t x = usable.x + std::max<std::int64_t>(0, (usable.w - outerW) / 2) + frame.left;
     const std::int64_t y = usable.y + std::max<std::int64_t>(0, (usable.h - outerH) / 2) + frame.top;
     return {Clamp(x, -kLargest, kLargest), Clamp(y, -kLargest, kLargest)};
+}
+
+Box Refit(const Box& client, const Box& usable, const Frame& reported, Size picture) {
+    if (usable.w <= 0 || usable.h <= 0) {
+        return client;
+    }
+    const Frame frame = Plausible(reported, usable);
+    const std::int64_t outerW = std::int64_t{client.w} + frame.left + frame.right;
+    const std::int64_t outerH = std::int64_t{client.h} + frame.top + frame.bottom;
+    if (outerW > usable.w || outerH > usable.h) {
+        const Size size = OpeningSize(usable, frame, picture);
+        const Point place = OpeningPlace(usable, frame, size);
+        return {place.x, place.y, size.w, size.h};
+    }
+    // The frame's corner moves just far enough for the frame to lie inside; the client area keeps its offset.
+    const auto into = [](std::int64_t at, std::int64_t before, std::int64_t outer, std::int64_t start,
+                         std::int64_t length) {
+        return Clamp(std::clamp(at - before, start, start + length - outer) + before, -kLargest, kLargest);
+    };
+    return {into(client.x, frame.left, outerW, usable.x, usable.w),
+            into(client.y, frame.top, outerH, usable.y, usable.h), client.w, client.h};
 }
 
 Point ToGame(Point window, const Box& shown, Size picture) {

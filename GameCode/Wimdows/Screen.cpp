@@ -1,60 +1,31 @@
-// The window on the desktop: the size and place it opens at, its class, fullscreen, and the window events
-// that change what presenting has to do. Window thread.
-#include <climits>
-
+// The window's class, fullscreen, and the window events that change what presenting has to do. Window
+// thread.
 #include "WimdowsState.h"
 
 namespace Wimdows::detail {
 
 namespace {
 
-using fitting::Frame;
-using fitting::Size;
-
 // The desktop entry's StartupWMClass: a launcher groups the running window with its entry by it.
 constexpr const char* kApplicationClass = "saltwing";
 
-fitting::Box UsableArea() {
-    SDL_Rect usable{0, 0, 0, 0};
-    if (SDL_GetDisplayUsableBounds(0, &usable) != 0) {
-        return {};
-    }
-    return {usable.x, usable.y, usable.w, usable.h};
-}
-
-Frame FrameOf(SDL_Window* window) {
-    Frame frame;
-    if (SDL_GetWindowBordersSize(window, &frame.top, &frame.left, &frame.bottom, &frame.right) != 0) {
-        return {};
-    }
-    return frame;
-}
-
-int Side(std::int64_t length) {
-    return static_cast<int>(std::clamp<std::int64_t>(length, 1, SHRT_MAX));
-}
-
-// Sizes the window to fit the usable area with the given frame around it and places it there.
-void Arrange(SDL_Window* window, const fitting::Box& usable, const Frame& frame, Size picture) {
-    const Size size = fitting::OpeningSize(usable, frame, picture);
-    SDL_SetWindowSize(window, Side(size.w), Side(size.h));
-    if (usable.w > 0 && usable.h > 0) {
-        const fitting::Point place = fitting::OpeningPlace(usable, frame, size);
-        SDL_SetWindowPosition(window, place.x, place.y);
-    }
-}
-
-// Leaving fullscreen brings back the size and place the window had before.
+// Leaving fullscreen brings back the size and place the window had before, as far as the display still
+// has room for them.
 void ToggleFullscreen(SDL_Window* window) {
     Screen& s = M().screen;
     if (!s.fullscreen) {
         SDL_GetWindowPosition(window, &s.windowed.x, &s.windowed.y);
         SDL_GetWindowSize(window, &s.windowed.w, &s.windowed.h);
+        s.windowedFrame = FrameOf(window);
         s.fullscreen = SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
     } else if (SDL_SetWindowFullscreen(window, 0) == 0) {
         s.fullscreen = false;
-        SDL_SetWindowSize(window, s.windowed.w, s.windowed.h);
-        SDL_SetWindowPosition(window, s.windowed.x, s.windowed.y);
+        const fitting::Box before{s.windowed.x, s.windowed.y, s.windowed.w, s.windowed.h};
+        // SDL places the window by its frame, which the window manager draws again only now.
+        if (s.windowedFrame != fitting::Frame{}) {
+            AwaitFrame(window);
+        }
+        Place(window, fitting::Refit(before, UsableAreaOf(window), s.windowedFrame, s.picture));
     }
     s.stale = true;
 }
@@ -97,6 +68,9 @@ bool HandleVisibility(const SDL_WindowEvent& event) {
             break;
         case SDL_WINDOWEVENT_EXPOSED:
             break;
+        case SDL_WINDOWEVENT_DISPLAY_CHANGED:
+            CheckDisplaySoon();
+            return true;
         default:
             return false;
     }
@@ -111,30 +85,6 @@ bool HandleVisibility(const SDL_WindowEvent& event) {
 void NameApplication() {
     SDL_setenv("SDL_VIDEO_X11_WMCLASS", kApplicationClass, 0);
     SDL_setenv("SDL_VIDEO_WAYLAND_WMCLASS", kApplicationClass, 0);
-}
-
-SDL_Window* OpenWindow(const char* title, Size picture) {
-    const fitting::Box usable = UsableArea();
-    const Size size = fitting::OpeningSize(usable, {}, picture);
-    SDL_Window* window = SDL_CreateWindow(title, static_cast<int>(SDL_WINDOWPOS_CENTERED),
-                                          static_cast<int>(SDL_WINDOWPOS_CENTERED), Side(size.w),
-                                          Side(size.h), SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
-    if (window == nullptr) {
-        return nullptr;
-    }
-    // A quarter of the picture still shows what happens; beyond kMaxScale only the memory grows.
-    SDL_SetWindowMinimumSize(window, Side(picture.w / 4), Side(picture.h / 4));
-    SDL_SetWindowMaximumSize(window, Side(std::int64_t{picture.w} * fitting::kMaxScale),
-                             Side(std::int64_t{picture.h} * fitting::kMaxScale));
-    SetIcon(window);
-    Arrange(window, usable, {}, picture);
-    SDL_ShowWindow(window);
-    // The title bar's height is known only once a window manager has framed the window.
-    const Frame frame = FrameOf(window);
-    if (frame.top != 0 || frame.left != 0 || frame.right != 0 || frame.bottom != 0) {
-        Arrange(window, usable, frame, picture);
-    }
-    return window;
 }
 
 bool WithinLimits(SDL_Window* window) {
@@ -163,6 +113,9 @@ bool HandleWindowEvent(SDL_Window* window, const SDL_Event& event) {
             return HandleFullscreenKey(window, event.key);
         case SDL_WINDOWEVENT:
             return HandleVisibility(event.window);
+        case SDL_DISPLAYEVENT:
+            CheckDisplaySoon();
+            return true;
         default:
             return false;
     }

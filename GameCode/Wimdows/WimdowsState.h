@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <map>
@@ -101,7 +102,10 @@ struct Screen {
     bool hidden = false;            // minimised or unmapped: nothing is presented
     bool fullscreen = false;
     SDL_Rect windowed{0, 0, 0, 0};  // place and size to return to from fullscreen
+    fitting::Frame windowedFrame;   // the window manager's frame around it there (none in fullscreen)
     bool enterHeldBack = false;     // an Enter pressed with Alt, until it is released
+    fitting::Box usable;            // the usable area of the window's display, as last seen
+    std::chrono::steady_clock::time_point nextDisplayCheck;
 };
 
 // Wakes the window thread from its sleep through an eventfd, never through the X server: SDL's own X11
@@ -200,12 +204,31 @@ void Paint();
 // The game pixel under a window pixel.
 fitting::Point GamePoint(std::int32_t x, std::int32_t y);
 
-// ---- The window on the desktop (Screen.cpp, WindowIcon.cpp; window thread) --------------------------------
+// ---- The window on the desktop (Desktop.cpp, Screen.cpp, WindowIcon.cpp; window thread) -------------------
 
 // Gives the window its class (the desktop entry's StartupWMClass); before video starts.
 void NameApplication();
-// Creates the window at the size and place that fit the display; nullptr with SDL's reason on failure.
+// Chooses the kind of window surface the video driver has; once video has started.
+void ChooseWindowSurface();
+// Creates the window at the size and place that fit the display with the window manager's frame;
+// nullptr with SDL's reason on failure.
 SDL_Window* OpenWindow(const char* title, fitting::Size picture);
+// The usable area (panels left out) of the window's display as it is now; of the first display for
+// nullptr; empty when the display tells none.
+fitting::Box UsableAreaOf(SDL_Window* window);
+// The frame the window manager draws around the window, as far as SDL knows it.
+fitting::Frame FrameOf(SDL_Window* window);
+// The frame as soon as the window manager has told it, or none after a quarter of a second.
+fitting::Frame AwaitFrame(SDL_Window* window);
+// Gives the window's client area this size and place.
+void Place(SDL_Window* window, const fitting::Box& client);
+// Once in a while, and soon after CheckDisplaySoon: when the display's usable area has changed, the window
+// is fitted into it again.
+void FollowDisplay(SDL_Window* window);
+void CheckDisplaySoon();
+// Where SDL reports a close because the display itself went away, the program ends at once with one line
+// and status 1: nothing is left to show the game on, and nobody asked for the end.
+void EndIfDisplayLost(SDL_Window* window);
 // True when the window's size lies within its limits; otherwise it is asked back within them, and nothing
 // should be presented until it is (a window of 32767 × 32767 would need 4 GB of pixels).
 bool WithinLimits(SDL_Window* window);
@@ -258,11 +281,21 @@ SDL_Surface* WithPausePlaque(SDL_Surface* front, std::vector<SDL_Rect>& dirty);
 // Whether the window's latest present carried the plaque.
 bool PausePlaquePresented();
 
-// ---- Window (NativeWindowId.cpp) --------------------------------------------------------------------------
+// ---- What the X server tells directly (NativeWindowId.cpp; window thread) ---------------------------------
 
 // The X11 id of the window, or 0 on other video drivers. Window thread.
 std::uint64_t NativeWindowIdOf(SDL_Window* window);
 // The descriptor the window's events arrive on (the X connection), or -1 on other video drivers.
 int EventDescriptorOf(SDL_Window* window);
+// Asks the window manager which frame it will draw around the unmapped window (the answer arrives as an
+// event SDL reads); false when there is no window manager, or no X11.
+bool AskForFrame(SDL_Window* window);
+// The X screen's size now; 0 × 0 on other video drivers.
+fitting::Size CurrentScreenSize(SDL_Window* window);
+// True when the window's visual is one SDL cannot draw into and one that it can was chosen for the next
+// window.
+bool PreferTrueColorVisual(SDL_Window* window);
+// True when the connection to the display is gone for good (a Wayland compositor that quit).
+bool DisplayLost(SDL_Window* window);
 
 }  // namespace Wimdows::detail

@@ -127,8 +127,6 @@ bool InitVideo() {
 // Creates the window, the back buffer and the front buffer; nullptr with SDL's reason on failure.
 SDL_Window* Init() {
     Module& m = M();
-    // SDL's default window surface goes through GL: about 4 ms per present under Xvfb, 0.35 ms without.
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     // The layer captures the mouse itself while a button is held.
     SDL_SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "0");
     ChooseRealDisplays();
@@ -137,6 +135,7 @@ SDL_Window* Init() {
         m.failure = SDL_GetError();
         return nullptr;
     }
+    ChooseWindowSurface();
     // The game draws at the size it asked for; the window shows that picture at whatever size it has.
     const auto side = [](std::uint32_t length) {
         return static_cast<int>(std::clamp<std::uint32_t>(length, 1, SHRT_MAX));
@@ -208,9 +207,11 @@ void RunEventLoop(SDL_Window* window) {
         }
         Present(window);
         const bool closedByPlayer = HandleEvents(window) || gCloseAsked.load();
+        FollowDisplay(window);
         m.syncDone.store(sync);
         m.syncDone.notify_all();
         if (closedByPlayer) {
+            EndIfDisplayLost(window);
             m.closedByPlayer.store(true);
             Time::Wake();
             return;

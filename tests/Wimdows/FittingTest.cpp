@@ -50,6 +50,75 @@ TEST(Fitting, BrokenDisplayReportsOpenAtASensibleSize) {
     EXPECT_GE(tiny.h, 1);
 }
 
+// openbox's frame: a column on either side, a 20-row title bar, a 5-row bottom edge.
+constexpr Frame kOpenbox{.left = 1, .right = 1, .top = 20, .bottom = 5};
+
+// The client area with its frame lies wholly inside the usable area.
+void ExpectInside(const Box& client, const Frame& frame, const Box& usable) {
+    EXPECT_GE(client.x - frame.left, usable.x);
+    EXPECT_GE(client.y - frame.top, usable.y);
+    EXPECT_LE(client.x + client.w + frame.right, usable.x + usable.w);
+    EXPECT_LE(client.y + client.h + frame.bottom, usable.y + usable.h);
+}
+
+TEST(Fitting, OnDesktopsWithAFrameAndPanelsTheWindowAndItsFrameFitTheWorkArea) {
+    const Opening cases[] = {
+        {"1366x768, the common laptop", {0, 0, 1366, 768}, {991, 743}, {187, 20}},
+        {"1024x600", {0, 0, 1024, 600}, {767, 575}, {128, 20}},
+        {"1366x768 with a 40-row panel below", {0, 0, 1366, 728}, {937, 703}, {214, 20}},
+        {"2560x1600: 2x, pixel-exact", {0, 0, 2560, 1600}, {2000, 1500}, {280, 57}},
+    };
+    for (const Opening& c : cases) {
+        SCOPED_TRACE(c.screen);
+        const Size size = OpeningSize(c.usable, kOpenbox, kPicture);
+        EXPECT_EQ(size, c.size);
+        const Point place = OpeningPlace(c.usable, kOpenbox, size);
+        EXPECT_EQ(place, c.place);
+        ExpectInside({place.x, place.y, size.w, size.h}, kOpenbox, c.usable);
+    }
+}
+
+TEST(Fitting, WhenTheDisplayChangesTheWindowIsFittedOntoItsUsableArea) {
+    const Box large{280, 57, 2000, 1500};
+    const Box laptop{0, 0, 1366, 768};
+    EXPECT_EQ(Refit(large, {0, 0, 2560, 1600}, kOpenbox, kPicture), large) << "nothing changed: it stays";
+    EXPECT_EQ(Refit(large, {0, 0, 1024, 768}, kOpenbox, kPicture), (Box{16, 20, 991, 743}))
+        << "the screen shrank under a 2x window: the opening size and place of the smaller screen";
+
+    const Box offRight{900, 500, 800, 600};
+    EXPECT_EQ(Refit(offRight, laptop, kOpenbox, kPicture), (Box{565, 163, 800, 600}))
+        << "small enough, half off the screen: moved just inside, its size kept";
+    const Box secondMonitor{1920, 0, 1024, 768};
+    const Box moved = Refit({100, 100, 800, 600}, secondMonitor, kOpenbox, kPicture);
+    EXPECT_EQ(moved, (Box{1921, 100, 800, 600})) << "its monitor is now the one on the right";
+    ExpectInside(moved, kOpenbox, secondMonitor);
+
+    const Box panelAbove{0, 40, 1366, 728};
+    const Box under = Refit({183, 20, 1000, 750}, panelAbove, kOpenbox, kPicture);
+    EXPECT_EQ(under, (Box{214, 60, 937, 703})) << "a panel appeared above a 1x window";
+    ExpectInside(under, kOpenbox, panelAbove);
+
+    EXPECT_EQ(Refit(large, {}, kOpenbox, kPicture), large) << "no usable area known: it stays";
+    EXPECT_EQ(Refit(large, {0, 0, 0, 0}, kOpenbox, kPicture), large) << "a 0x0 work area";
+}
+
+TEST(Fitting, AbsurdFrameReportsAreNotBelieved) {
+    const Box laptop{0, 0, 1366, 768};
+    EXPECT_EQ(Plausible(kOpenbox, laptop), kOpenbox);
+    EXPECT_EQ(Plausible({-5, 1, -20, 5}, laptop), (Frame{0, 1, 0, 5})) << "no side below 0";
+    EXPECT_EQ(Plausible({0, 0, 5000, 0}, laptop), Frame{}) << "a title bar taller than the screen";
+    EXPECT_EQ(Plausible({400, 400, 20, 5}, laptop), Frame{}) << "sides taking most of the width";
+    EXPECT_EQ(Plausible({INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX}, laptop), Frame{}) << "no overflow";
+
+    // A frame that is not believed leaves the window at the size the screen has room for.
+    const Frame huge{0, 0, 5000, 0};
+    EXPECT_EQ(OpeningSize(laptop, huge, kPicture), kPicture);
+    EXPECT_EQ(OpeningPlace(laptop, huge, kPicture), (Point{183, 9}));
+    const Box kept = Refit({183, 9, 1000, 750}, laptop, huge, kPicture);
+    EXPECT_EQ(kept, (Box{183, 9, 1000, 750}));
+    EXPECT_EQ(OpeningSize(laptop, {-1, -1, -1, -1}, kPicture), kPicture);
+}
+
 TEST(Fitting, ThePictureKeepsItsShapeCentredWithBandsOnTheOtherSides) {
     EXPECT_EQ(Fit({1000, 750}, kPicture), (Box{0, 0, 1000, 750}));
     EXPECT_EQ(Fit({2000, 1500}, kPicture), (Box{0, 0, 2000, 1500}));

@@ -1,7 +1,7 @@
 # What the end-to-end tests share: their own X server, the game started from its data folder, the pointer and
 # keys sent with xdotool, and screenshots compared with ImageMagick.
 # Sourced by the tests after they have set `game` and `data` (and, for another screen than 1280x1024,
-# `screen`).
+# `screen`; for another colour depth than 24, `depth`).
 
 if [[ ! -d $data/Bitmaps || ! -d $data/audio ]]; then
     echo "no generated game data in $data"
@@ -34,11 +34,12 @@ eventually() {
     return 1
 }
 
-# Starts an X server (its screen WxH in `screen`, 1280x1024 by default) and sets xvfb_pid and xvfb_display.
+# Starts an X server (its screen WxH in `screen`, 1280x1024 by default, of `depth` bits, 24 by default) and
+# sets xvfb_pid and xvfb_display.
 # Xvfb picks a free display itself, so parallel runs cannot collide.
 start_xvfb() {
     local name=$1
-    Xvfb -displayfd 3 -screen 0 "${screen:-1280x1024}x24" -nolisten tcp 3>"$work/$name.display" \
+    Xvfb -displayfd 3 -screen 0 "${screen:-1280x1024}x${depth:-24}" -nolisten tcp 3>"$work/$name.display" \
         2>"$work/$name.log" &
     xvfb_pid=$!
     xvfb_pids+=("$xvfb_pid")
