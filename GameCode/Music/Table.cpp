@@ -62,8 +62,8 @@ bool Loadable(const char* file) {
     }
     if (size > kLargestSound) {
         if (detail::Table().tooLarge.insert(file).second) {
-            std::cerr << "Saltwing: " << file << " is larger than 8 MB, the most a sound may have; it is not played"
-                      << std::endl;
+            std::cerr << "Saltwing: " << file
+                      << " is larger than 8 MB, the most a sound may have; it is not played" << std::endl;
         }
         return false;
     }

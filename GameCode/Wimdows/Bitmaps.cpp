@@ -181,7 +181,8 @@ void Replace(const SharedSurface& old, const SharedSurface& pixels) {
     Module& m = M();
     for (BitStruct& entry : m.bit) {
         if (entry.hbit == old) {
-            entry = BitStruct{pixels, static_cast<std::uint32_t>(pixels->w), static_cast<std::uint32_t>(pixels->h)};
+            entry = BitStruct{pixels, static_cast<std::uint32_t>(pixels->w),
+                              static_cast<std::uint32_t>(pixels->h)};
         }
     }
     std::erase_if(m.masked, [&old](const auto& sprite) {

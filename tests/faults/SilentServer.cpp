@@ -46,7 +46,8 @@ int ListenAsDisplay() {
         address.sin_family = AF_INET;
         address.sin_port = htons(static_cast<std::uint16_t>(kX11Port + display));
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        if (bind(server, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 && listen(server, 16) == 0) {
+        if (bind(server, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+            listen(server, 16) == 0) {
             std::printf("%d\n", display);
             std::fflush(stdout);
             return server;
