@@ -1,6 +1,7 @@
 // What the process needs before anything else runs: the three standard descriptors, and signals that end
 // the game the way closing its window does.
 #include <fcntl.h>
+#include <pthread.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -14,6 +15,21 @@ namespace {
 
 void CloseOnSignal(int /*signal*/) {
     Wimdows::RequestClose();
+}
+
+// New threads take the inherited stack limit (`ulimit -s`) as their size; the window thread's X and font
+// calls overflow 16 kB at once. Every thread of the process gets this much instead, whatever the limit.
+constexpr std::size_t kThreadStack = std::size_t{8} << 20;
+
+void GiveThreadsTheirStack() {
+    pthread_attr_t attributes;
+    if (pthread_attr_init(&attributes) != 0) {
+        return;
+    }
+    if (pthread_attr_setstacksize(&attributes, kThreadStack) == 0) {
+        pthread_setattr_default_np(&attributes);
+    }
+    pthread_attr_destroy(&attributes);
 }
 
 }  // namespace
@@ -30,6 +46,7 @@ void PrepareProcess() {
             }
         }
     }
+    GiveThreadsTheirStack();
     // A message into a closed pipe must not end the game.
     std::signal(SIGPIPE, SIG_IGN);
     struct sigaction action {};

@@ -2,11 +2,13 @@
 #include <filesystem>
 #include <iostream>
 #include <system_error>
+#include <thread>
 
 #include "Game.h"
 
-int main(int argc, char** argv) {
-    Game::PrepareProcess();
+namespace {
+
+int Start(int argc, char** argv) {
     if (const std::optional<int> status =
             Game::HandleCommandLine({argv + 1, argv + argc}, std::cout, std::cerr)) {
         return *status;
@@ -29,4 +31,20 @@ int main(int argc, char** argv) {
         return 1;
     }
     return Game::RunProgram();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Game::PrepareProcess();
+    // The program's own stack is only as large as `ulimit -s` allows, and the font library alone needs more
+    // than 16 kB: the game runs on a thread, which gets the stack that PrepareProcess gives every thread.
+    int status = 0;
+    try {
+        std::thread game([&] { status = Start(argc, argv); });
+        game.join();
+    } catch (const std::system_error&) {
+        status = Start(argc, argv);
+    }
+    return status;
 }

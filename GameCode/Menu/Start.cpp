@@ -1,8 +1,6 @@
 // The start of the menus: window, page pictures, buffered drawing, music.
 #include <cstdint>
-#include <filesystem>
 #include <iostream>
-#include <system_error>
 
 #include "Menu.h"
 #include "MenuState.h"
@@ -32,17 +30,11 @@ std::uint32_t gMenuMusic = 0;
 
 Game::Screen MediaMenu() {
     Wimdows::Window("Game", kWindowWidth, kWindowHeight);
-    bool anyPage = false;
     for (std::size_t page = 0; page < kPagePictures.size(); ++page) {
         Bitmaps.BackGroundMenu[page] = Wimdows::LoadBitmap(kPagePictures[page], kWindowWidth, kWindowHeight);
-        anyPage = anyPage || Bitmaps.BackGroundMenu[page] != 0;
     }
-    // Without its pictures the menu is a black window: say where they were looked for.
-    if (!anyPage) {
-        std::error_code error;
-        std::cerr << "Saltwing: cannot read the menu pictures in "
-                  << (std::filesystem::current_path(error) / "Bitmaps").string() << std::endl;
-    }
+    // Without its pictures the menu is a black window: say where they were looked for, and why.
+    Wimdows::SayUnreadPictures("menu pictures");
     Wimdows::SetBuffering(true);
     return MusicMenu();
 }

@@ -1,12 +1,14 @@
 // Starting the sound device.
 #include <alsa/asoundlib.h>
 
+#include <algorithm>
 #include <chrono>
 #include <future>
 #include <thread>
 
 #include "Music.h"
 #include "SoundTable.h"
+#include "Time.h"
 
 namespace Music {
 
@@ -37,8 +39,20 @@ std::future<bool> StartOpening() {
     return opened;
 }
 
+// Waits in short steps, each one a wait of the clock source too, so that a close request ends the game at
+// once while the device is still being opened.
 bool Ready(const std::future<bool>& opening, std::chrono::milliseconds patience) {
-    return opening.wait_for(patience) == std::future_status::ready;
+    constexpr auto kStep = std::chrono::milliseconds(10);
+    const auto giveUpAt = std::chrono::steady_clock::now() + patience;
+    for (;;) {
+        if (opening.wait_for(std::min(kStep, patience)) == std::future_status::ready) {
+            return true;
+        }
+        Time::Delay(0);
+        if (std::chrono::steady_clock::now() >= giveUpAt) {
+            return false;
+        }
+    }
 }
 
 }  // namespace

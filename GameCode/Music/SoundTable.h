@@ -7,6 +7,7 @@
 #include <future>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace Music::detail {
@@ -24,6 +25,7 @@ struct SoundTable {
     std::vector<SndStruct> snd;  // handle k is snd[k - 1]; the table's length is sndlen
     // One decoded sample per file: the game loads a sound at every shot, so memory stays bounded.
     std::unordered_map<std::string, Mix_Chunk*> samples;
+    std::unordered_set<std::string> tooLarge;  // files refused for their size, said once each
     // The handle that last started a sound on each channel. A channel finished by one handle and then
     // taken by another belongs to the newer one, so the older handle's stop or volume leaves it alone.
     std::vector<std::uint32_t> channelOwner;

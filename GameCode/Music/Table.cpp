@@ -1,5 +1,6 @@
 // Loading samples into the table and finding a handle's slot.
 #include <filesystem>
+#include <iostream>
 #include <system_error>
 #include <utility>
 
@@ -44,17 +45,37 @@ std::uint32_t AddSound(Mix_Chunk* add) {
     return static_cast<std::uint32_t>(snd.size());
 }
 
+// The largest sound the game ships is far under 1 MB. The mixer reads a file whole, and hands a WAV of a
+// gigabyte with a valid header to a loader that crashes on it.
+constexpr std::uintmax_t kLargestSound = std::uintmax_t{8} << 20;
+
+// Whether the mixer may be handed the file. A named pipe or a device in place of a sound file would block the
+// game for ever: it counts as missing. A file too large is said once, not at every shot that plays it.
+bool Loadable(const char* file) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) {
+        return false;
+    }
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    if (error) {
+        return false;
+    }
+    if (size > kLargestSound) {
+        if (detail::Table().tooLarge.insert(file).second) {
+            std::cerr << "Saltwing: " << file
+                      << " is larger than 8 MB, the most a sound may have; it is not played" << std::endl;
+        }
+        return false;
+    }
+    return true;
+}
+
 Mix_Chunk* SharedSample(const char* file) {
     auto& samples = detail::Table().samples;
     if (const auto found = samples.find(file); found != samples.end()) {
         return found->second;
     }
-    // A named pipe or a device in place of a sound file would block the game for ever: it counts as missing.
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(file, error)) {
-        return nullptr;
-    }
-    Mix_Chunk* sample = Mix_LoadWAV(file);
+    Mix_Chunk* sample = Loadable(file) ? Mix_LoadWAV(file) : nullptr;
     if (sample != nullptr) {
         samples.emplace(file, sample);
     }

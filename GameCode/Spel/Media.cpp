@@ -107,8 +107,16 @@ void MusicMainProg() {
 Game::Screen Media() {
     Wimdows::FlushKeys();
     Wimdows::ClearScreen();
+    const bool menuShown = Wimdows::PicturesRead();
+    bool anyRead = false;
     for (const Slot& slot : kSlots) {
         (Bitmaps.*slot.table)[slot.index] = Wimdows::LoadBitmap(slot.file, slot.width, slot.height);
+        anyRead = anyRead || (Bitmaps.*slot.table)[slot.index] != 0;
+    }
+    // Sound fix: with none of its pictures a play would be black. It is said, and the menu shows again; when
+    // the menu had no pictures either, the game ends.
+    if (Wimdows::SayUnreadPictures("game pictures") && !anyRead) {
+        return menuShown ? Game::Screen::MainMenu : Game::Screen::Abort;
     }
     MusicMainProg();
     Wimdows::SetBuffering(true);

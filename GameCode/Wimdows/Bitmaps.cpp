@@ -1,7 +1,13 @@
 // The bitmap table, loading pictures, drawing them plain and through masks, buffering and presenting.
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <vector>
 
 #include "WimdowsState.h"
@@ -27,6 +33,30 @@ std::optional<FileFacts> Inspect(const std::string& path) {
         return std::nullopt;
     }
     return FileFacts{facts.st_size, facts.st_mtim.tv_sec * 1'000'000'000 + facts.st_mtim.tv_nsec};
+}
+
+// Notes why a picture could not be read, unless an earlier one is still to be said.
+void NoteUnread(std::string reason) {
+    std::string& unread = M().unreadPicture;
+    if (unread.empty()) {
+        unread = std::move(reason);
+    }
+}
+
+// The system's reason when the file cannot be opened (missing, no permission, no descriptor left), else
+// what is wrong with what it holds.
+void NoteUnreadFile(const std::string& path) {
+    struct stat facts {};
+    if (stat(path.c_str(), &facts) != 0) {
+        NoteUnread(std::strerror(errno));
+    } else if (!S_ISREG(facts.st_mode)) {
+        NoteUnread("not a regular file");
+    } else if (const int opened = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC); opened < 0) {
+        NoteUnread(std::strerror(errno));
+    } else {
+        close(opened);
+        NoteUnread("not a picture the game can show");
+    }
 }
 
 std::uint32_t LittleEndian(const unsigned char* bytes, int count) {
@@ -143,6 +173,21 @@ std::uint32_t AddBitmap(const SharedSurface& pixels) {
     m.bit.push_back(
         BitStruct{pixels, static_cast<std::uint32_t>(pixels->w), static_cast<std::uint32_t>(pixels->h)});
     return static_cast<std::uint32_t>(m.bit.size());
+}
+
+// A file read again after it changed: handles that showed its old pixels show the new ones, and sprites
+// made from the old ones go, so that the old pixels are freed. Needs drawMutex held.
+void Replace(const SharedSurface& old, const SharedSurface& pixels) {
+    Module& m = M();
+    for (BitStruct& entry : m.bit) {
+        if (entry.hbit == old) {
+            entry = BitStruct{pixels, static_cast<std::uint32_t>(pixels->w),
+                              static_cast<std::uint32_t>(pixels->h)};
+        }
+    }
+    std::erase_if(m.masked, [&old](const auto& sprite) {
+        return sprite.first.first == old.get() || sprite.first.second == old.get();
+    });
 }
 
 // The entry of a handle, or nullptr for 0, a number past the table, or a free entry. Needs drawMutex held.
@@ -270,6 +315,7 @@ SDL_Rect BoxOf(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y
 }  // namespace detail
 
 std::uint32_t LoadBitmap(const char* file, std::uint32_t width, std::uint32_t height) {
+    ThrowIfClosedByPlayer();  // a start loads dozens of pictures: a close need not wait for them all
     if (file == nullptr || !SizeAllowed(width, height)) {
         return 0;
     }
@@ -277,23 +323,50 @@ std::uint32_t LoadBitmap(const char* file, std::uint32_t width, std::uint32_t he
     std::replace(path.begin(), path.end(), '\\', '/');  // the game names its files with Windows separators
     const std::optional<FileFacts> facts = Inspect(path);
     if (!facts || !PlausibleBmp(path, facts->size)) {
+        NoteUnreadFile(path);
         return 0;
     }
     Module& m = M();
-    const BitmapKey key{path, width, height, facts->size, facts->modified};
+    const BitmapKey key{path, width, height};
     {
         std::lock_guard lock(m.drawMutex);
-        if (const auto known = m.loaded.find(key); known != m.loaded.end()) {
-            return AddBitmap(known->second);
+        if (const auto known = m.loaded.find(key); known != m.loaded.end() &&
+                                                   known->second.size == facts->size &&
+                                                   known->second.modified == facts->modified) {
+            return AddBitmap(known->second.pixels);
         }
     }
     const SharedSurface pixels = LoadScaled(path, width, height);
     if (!pixels) {
+        NoteUnreadFile(path);
         return 0;
     }
     std::lock_guard lock(m.drawMutex);
-    m.loaded.emplace(key, pixels);
+    m.picturesRead = true;
+    LoadedPicture& entry = m.loaded[key];
+    if (entry.pixels) {
+        Replace(entry.pixels, pixels);
+    }
+    entry = LoadedPicture{facts->size, facts->modified, pixels};
     return AddBitmap(pixels);
+}
+
+bool SayUnreadPictures(const char* what) {
+    Module& m = M();
+    const std::string reason = std::exchange(m.unreadPicture, {});
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::current_path(error) / "Bitmaps";
+    // Tests and replays run in a folder without pictures on purpose: nothing to say there.
+    if (reason.empty() || (!m.picturesRead && !std::filesystem::exists(folder, error))) {
+        return false;
+    }
+    std::cerr << "Saltwing: cannot read the " << what << " in " << folder.string() << ": " << reason
+              << std::endl;
+    return true;
+}
+
+bool PicturesRead() {
+    return M().picturesRead;
 }
 
 void DrawBitmap(std::uint32_t bitmap, std::int32_t x, std::int32_t y) {

@@ -1,6 +1,8 @@
 // Test-only access to the layer's state.
 #include "WimdowsTesting.h"
 
+#include <set>
+
 #include "WimdowsState.h"
 
 namespace Wimdows::testing {
@@ -148,6 +150,19 @@ bool SharePixels(std::uint32_t a, std::uint32_t b) {
     std::lock_guard lock(M().drawMutex);
     const auto& bit = M().bit;
     return a >= 1 && b >= 1 && a <= bit.size() && b <= bit.size() && bit[a - 1].hbit == bit[b - 1].hbit;
+}
+
+std::size_t PicturesHeld() {
+    std::lock_guard lock(M().drawMutex);
+    std::set<SDL_Surface*> held;
+    for (const BitStruct& entry : M().bit) {
+        held.insert(entry.hbit.get());
+    }
+    for (const auto& [key, picture] : M().loaded) {
+        held.insert(picture.pixels.get());
+    }
+    held.erase(nullptr);
+    return held.size();
 }
 
 std::size_t KeyQueueLength() {

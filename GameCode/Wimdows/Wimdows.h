@@ -16,9 +16,12 @@ enum WinState : std::uint8_t { STATE_DEAD = 0, STATE_ACTIVE = 1, STATE_ERROR = 2
 // Opens the window with a picture of x × y pixels, closing an open one first. The window opens at the
 // largest whole multiple of the picture that fits the screen, can be resized and made fullscreen (F11,
 // Alt+Enter), and always shows the whole picture; drawing and the mouse stay in picture pixels. A window
-// that cannot be created prints "Can't create window." and the reason, and ends the program with status 1.
+// that cannot be created prints "Can't create window." and the reason, and ends the program with status 1;
+// so does a display that has not answered within 5 s. A close request while the window opens throws
+// WindowClosed.
 void Window(const char* title, std::uint32_t x, std::uint32_t y);
-// Closes the window; returns once everything of it is released.
+// Closes the window; returns once everything of it is released. After a close request it waits only a
+// moment: a window thread stuck in a display that does not answer is left to end with the process.
 void KillWindow();
 WinState State();
 // Closes the window as the player's close from its title bar would, whenever there is one (now or the next
@@ -102,8 +105,17 @@ void IgnoreWindowInput(bool ignored);
 
 // ---- Bitmaps and the back buffer -----------------------------------------------------------------------
 
-// Handles are 1, 2, 3, ... in load order for the life of the window; 0 means no bitmap.
+// Handles are 1, 2, 3, ... in load order for the life of the window; 0 means no bitmap. A file changed on
+// disk is read again, and every handle of it at that size shows the new pixels. Throws WindowClosed after a
+// close, as a wait does.
 std::uint32_t LoadBitmap(const char* file, std::uint32_t width, std::uint32_t height);
+// Says in one line why pictures could not be read since the last call: "Saltwing: cannot read the <what> in
+// <folder>/Bitmaps: <reason>", the reason as the system gives it (strerror) for a file it cannot open. A
+// run without a Bitmaps folder that has never read a picture (tests, replays) says nothing. True when it
+// said something.
+bool SayUnreadPictures(const char* what);
+// Whether any picture has been read in this run.
+bool PicturesRead();
 void DrawBitmap(std::uint32_t bitmap, std::int32_t x, std::int32_t y);
 // White in the mask copies the picture, black keeps the back buffer.
 void DrawMaskBitmap(std::uint32_t bitmap, std::uint32_t maskbitmap, std::int32_t x, std::int32_t y);

@@ -77,9 +77,16 @@ struct BitStruct {
     std::uint32_t height = 0;
 };
 
-// A file at one size: the key under which repeated loads share their pixels. Size and modification time
-// make a rewritten file load afresh.
-using BitmapKey = std::tuple<std::string, std::uint32_t, std::uint32_t, std::int64_t, std::int64_t>;
+// A file at one size: the key under which repeated loads share their pixels.
+using BitmapKey = std::tuple<std::string, std::uint32_t, std::uint32_t>;
+
+// The pixels of a file as they were read. A file rewritten since (another size or modification time) is
+// read afresh, and its new pixels replace these everywhere, so that memory holds one picture per key.
+struct LoadedPicture {
+    std::int64_t size = 0;
+    std::int64_t modified = 0;
+    SharedSurface pixels;
+};
 
 struct MouseStruct {
     std::int32_t x = 0;  // guarded by blockMutex
@@ -135,6 +142,8 @@ struct FontStruct {
 struct Module {
     WinStruct window;
     std::thread thread;
+    std::atomic<bool> displayAnswered{false};  // the window thread got its window from the display
+    bool threadLeft = false;  // a close request left the window thread behind, stuck in the display
     std::atomic<bool> closedByPlayer{false};
     std::string failure;  // why the window could not be created, written by the window thread
 
@@ -144,7 +153,9 @@ struct Module {
     bool buffering = false;
     bool handOver = true;        // false: frames stay in the back buffer (benchmarks time the drawing alone)
     std::vector<BitStruct> bit;  // bitlen = bit.size()
-    std::map<BitmapKey, SharedSurface> loaded;
+    std::map<BitmapKey, LoadedPicture> loaded;
+    std::string unreadPicture;  // why the first picture not read since it was last said could not be read
+    bool picturesRead = false;  // whether any picture has been read in this run
     std::map<std::pair<SDL_Surface*, SDL_Surface*>, SurfacePtr> masked;  // (image, mask) -> keyed sprite
     changes::Finder changes;  // what a frame changed, against the front buffer
 
@@ -187,6 +198,10 @@ Module& M();
 
 // True on the window thread.
 bool OnWindowThread();
+
+// Throws WindowClosed once the player or a signal has closed the window, after its thread has ended (or
+// been left behind, stuck in the display). Main thread; the clock's waits run it, and so does every load.
+void ThrowIfClosedByPlayer();
 
 // ---- Copying (Copy.cpp) -----------------------------------------------------------------------------------
 

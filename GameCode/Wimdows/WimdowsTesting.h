@@ -34,6 +34,8 @@ bool PausePlaqueShown();
 std::uint32_t BitLen();
 // Whether two handles draw from the very same pixels (repeated loads of a file at one size do).
 bool SharePixels(std::uint32_t a, std::uint32_t b);
+// Distinct pictures held in memory, by the handles and the table of loaded files together.
+std::size_t PicturesHeld();
 std::size_t KeyQueueLength();
 std::vector<std::uint32_t> KeyQueue();
 bool Buffering();

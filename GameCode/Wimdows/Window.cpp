@@ -60,24 +60,66 @@ void SetState(WinState state) {
     M().window.state.notify_all();
 }
 
-void WaitWhileState(WinState state) {
-    auto& current = M().window.state;
-    for (WinState now = current.load(); now == state; now = current.load()) {
-        current.wait(now);
-    }
-}
+// The main thread never waits on the window thread for good: a thread stuck in a call to a display that does
+// not answer never returns, so every wait looks for a close request this often.
+constexpr auto kLookInterval = std::chrono::milliseconds(1);
+// After a close request the window thread gets this long to release the window; then the program ends
+// without it.
+constexpr auto kCloseGrace = std::chrono::milliseconds(30);
+// A display that has not given the window this long after the start is taken as one that never will.
+constexpr auto kDisplayPatience = std::chrono::seconds(5);
 
-void WaitUntilDead() {
-    auto& current = M().window.state;
-    for (WinState now = current.load(); now != STATE_DEAD; now = current.load()) {
-        current.wait(now);
+enum class WaitEnd { Left, CloseAsked, DisplaySilent };
+
+// Waits while the window thread is in `state`, until a close request has gone unanswered for kCloseGrace,
+// or, with `patience`, until the display has not answered for that long.
+WaitEnd WaitWhileState(WinState state, std::optional<std::chrono::seconds> patience = std::nullopt) {
+    using SteadyClock = std::chrono::steady_clock;
+    Module& m = M();
+    const SteadyClock::time_point start = SteadyClock::now();
+    std::optional<SteadyClock::time_point> giveUpAt;
+    while (m.window.state.load() == state) {
+        const SteadyClock::time_point now = SteadyClock::now();
+        if (!giveUpAt && gCloseAsked.load()) {
+            giveUpAt = now + kCloseGrace;
+        }
+        if (giveUpAt && now >= *giveUpAt) {
+            return WaitEnd::CloseAsked;
+        }
+        if (patience && !m.displayAnswered.load() && now - start >= *patience) {
+            return WaitEnd::DisplaySilent;
+        }
+        std::this_thread::sleep_for(kLookInterval);
     }
+    return WaitEnd::Left;
 }
 
 void JoinWindowThread() {
     if (M().thread.joinable()) {
         M().thread.join();
     }
+}
+
+// Joining a thread stuck in the display would wait for ever: it is left to end with the process.
+void LeaveWindowThread() {
+    Module& m = M();
+    if (m.thread.joinable()) {
+        m.thread.detach();
+    }
+    m.threadLeft = true;
+}
+
+// Waits for the window thread to end after its close; false when it had to be left behind.
+bool AwaitWindowEnd() {
+    if (M().threadLeft) {
+        return false;
+    }
+    if (WaitWhileState(STATE_ACTIVE) == WaitEnd::CloseAsked) {
+        LeaveWindowThread();
+        return false;
+    }
+    JoinWindowThread();
+    return true;
 }
 
 [[noreturn]] void CantCreateWindow(const std::string& reason) {
@@ -258,6 +300,7 @@ void FreeWindow() {
 void WinMain() {
     tWindowThread = true;
     SDL_Window* window = Init();
+    M().displayAnswered.store(true);  // with a window or a reason: either way the display has answered
     if (window != nullptr) {
         // Before the window is announced: SDL's subsystems may not start on two threads at once, and once
         // the window is announced the main thread starts the sound.
@@ -272,6 +315,10 @@ void WinMain() {
     SDL_TLSCleanup();  // SDL keeps per-thread data (its error text) for threads it did not start as well
     SetState(window != nullptr ? STATE_DEAD : STATE_ERROR);
 }
+
+}  // namespace
+
+namespace detail {
 
 // Sound fix: closing the window from its title bar (or SIGTERM, SIGINT) ends the program (the design ran on
 // invisibly). Every loop of the game waits through the clock, so the next wait carries the close to the
@@ -288,21 +335,24 @@ void ThrowIfClosedByPlayer() {
         m.wake.Notify();
     }
     if (asked || m.closedByPlayer.load()) {
-        WaitUntilDead();
-        JoinWindowThread();
+        AwaitWindowEnd();
         throw WindowClosed{};
     }
 }
 
-}  // namespace
+}  // namespace detail
 
 void Window(const char* title, std::uint32_t x, std::uint32_t y) {
     Module& m = M();
     if (m.window.state.load() == STATE_ACTIVE) {
         KillWindow();
     }
+    if (m.threadLeft) {
+        throw WindowClosed{};  // only a close request leaves a window thread behind
+    }
     JoinWindowThread();  // a window closed by the player leaves its finished thread behind
     m.closedByPlayer.store(false);
+    m.displayAnswered.store(false);
     m.failure.clear();
     m.window.title = title != nullptr ? title : "";
     {
@@ -317,7 +367,15 @@ void Window(const char* title, std::uint32_t x, std::uint32_t y) {
     } catch (const std::system_error& error) {
         CantCreateWindow(error.what());
     }
-    WaitWhileState(STATE_DEAD);
+    switch (WaitWhileState(STATE_DEAD, kDisplayPatience)) {
+        case WaitEnd::CloseAsked:
+            LeaveWindowThread();
+            throw WindowClosed{};
+        case WaitEnd::DisplaySilent:
+            CantCreateWindow("The display did not answer within 5 s.");
+        case WaitEnd::Left:
+            break;
+    }
     if (m.window.state.load() == STATE_ERROR) {
         JoinWindowThread();
         SetState(STATE_DEAD);
@@ -330,13 +388,18 @@ void Window(const char* title, std::uint32_t x, std::uint32_t y) {
 void KillWindow() {
     Module& m = M();
     Time::SetWaitHook(nullptr);
+    if (m.threadLeft) {
+        return;
+    }
     if (m.window.state.load() == STATE_ACTIVE) {
         {
             std::lock_guard lock(m.frontMutex);
             m.closeRequested = true;
         }
         m.wake.Notify();
-        WaitUntilDead();
+        if (!AwaitWindowEnd()) {
+            return;
+        }
     }
     SetState(STATE_DEAD);
     JoinWindowThread();

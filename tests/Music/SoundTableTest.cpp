@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <string>
 
 #include "Music.h"
 #include "MusicTestSupport.h"
@@ -146,6 +148,21 @@ TEST_F(SoundTable, WithEveryChannelBusyANewSoundIsNotHeardAndStopsNothing) {
     Music::SetSoundVolume(extra, 0);
     Music::StopSound(extra);
     EXPECT_EQ(SoundingChannels(), 64);
+}
+
+// A gigabyte of WAV with a valid header (sparse: it takes no disk) made the mixer's loader crash, and a
+// tune of gigabytes was read whole. Such a file is refused before the mixer sees it, said once, and the
+// sounds beside it still load.
+TEST_F(SoundTable, ASoundFileOfAGigabyteIsRefusedAndSaidOnce) {
+    const testsupport::TempFile huge = testsupport::SquareWav("huge", 20);
+    std::filesystem::resize_file(huge.c_str(), std::uintmax_t{1} << 30);
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(Load(huge), 0u);
+    EXPECT_EQ(Load(huge), 0u);
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(said, std::string("Saltwing: ") + huge.c_str() +
+                        " is larger than 8 MB, the most a sound may have; it is not played\n");
+    EXPECT_NE(Load(blip_), 0u);
 }
 
 }  // namespace

@@ -8,6 +8,13 @@
 #                        without sound, and a close ends the program while the sound start still hangs
 #   crash-sigterm        SIGTERM during the crash sequence
 #   crash-close          the window closed during the crash sequence
+#   silent-display       a display that accepts and never answers: SIGTERM still ends the program, and left
+#                        alone it gives up after 5 s with one line and status 1
+#   stopped-display      the X server stopped (SIGSTOP) during a play: SIGTERM still ends the program
+#   small-stack          `ulimit -s 16`: the menu and a play run
+#   deleted-pictures     Bitmaps/ deleted while the menu shows, then Start: one line with the folder and the
+#                        system's reason, and the menu again instead of a black play
+#   huge-sound           the engine sound a sparse 1 GiB WAV with a valid header: one line, and a play
 set -euo pipefail
 case_name=$1
 game=$2
@@ -18,12 +25,16 @@ silent_server=$5
 source "$(dirname "$0")/../e2e/e2e_lib.sh"
 
 server_pid=
-trap 'if [[ -n $server_pid ]]; then kill "$server_pid" 2>/dev/null || true; fi; cleanup' EXIT
+# A case may leave its X server stopped, which would then not end.
+trap 'if [[ -n $server_pid ]]; then kill "$server_pid" 2>/dev/null || true; fi
+    for pid in "${xvfb_pids[@]}"; do kill -CONT "$pid" 2>/dev/null || true; done
+    cleanup' EXIT
 
 # Starts the game in the background with the given redirections (evaluated), remembering its id; its status
 # lands in $work/status when it ends.
+# A second argument goes before the game's command (a limit for it).
 launch() {
-    { (cd "$data" && eval "exec \"\$game\" $1") &
+    { (cd "$data" && eval "exec ${2:-} \"\$game\" $1") &
         echo $! >"$work/pid"
         status=0
         wait $! || status=$?
@@ -74,6 +85,36 @@ standing_still() {
     sleep 0.3
     shot still_b
     [[ $(differing_pixels still_a still_b) -eq 0 ]]
+}
+
+# Clicks Start on the drawn main menu.
+start_play() {
+    point_at 10 10
+    eventually menu_shown || fail "the main menu was not drawn; $(how_it_ended)"
+    click_at 480 335
+}
+
+# A copy of the game's data that a case may spoil; later launches start in it.
+copy_data() {
+    cp -r "$data/Bitmaps" "$data/audio" "$work/"
+    [[ ! -d $data/fonts ]] || cp -r "$data/fonts" "$work/"
+    data=$work
+}
+
+# Runs the game against a display that accepts its connection and never answers; sets game_pid once the
+# connection is made.
+launch_on_silent_display() {
+    if [[ -z $server_pid ]]; then
+        "$silent_server" x11 >"$work/display" &
+        server_pid=$!
+        eventually test -s "$work/display" || fail "the silent display did not start"
+    fi
+    local display
+    display=$(cat "$work/display")
+    (cd "$data" && DISPLAY=127.0.0.1:$display exec "$game" >"$work/game.log" 2>&1) &
+    game_pid=$!
+    eventually bash -c "ss -Htn state established '( dport = :$((6000 + display)) )' | grep -q ." ||
+        fail "the program did not connect to the display"
 }
 
 crash() {
@@ -137,6 +178,70 @@ case $case_name in
         crash
         "$close_window" "$window" || fail "could not send the close request"
         ended_within_a_second "the close"
+        ;;
+    silent-display)
+        launch_on_silent_display
+        kill -TERM "$game_pid"
+        status=0
+        timeout 1 tail -s 0.05 --pid="$game_pid" -f /dev/null || fail "the program was still running a second after SIGTERM"
+        wait "$game_pid" || status=$?
+        [[ $status -eq 0 ]] || fail "status $status after SIGTERM: $(cat "$work/game.log")"
+        launch_on_silent_display
+        timeout 10 tail -s 0.05 --pid="$game_pid" -f /dev/null || fail "the program still waited for the display after 10 s"
+        status=0
+        wait "$game_pid" || status=$?
+        game_pid=
+        [[ $status -eq 1 ]] || fail "status $status instead of 1: $(cat "$work/game.log")"
+        [[ $(wc -l <"$work/game.log") -eq 1 ]] && grep -q "did not answer within 5 s" "$work/game.log" ||
+            fail "not the one line about the display: $(cat "$work/game.log")"
+        ;;
+    stopped-display)
+        launch ">\"\$work/game.log\" 2>&1"
+        start_play
+        eventually playing || fail "no play ran; $(how_it_ended)"
+        kill -STOP "$xvfb_pid"
+        kill -TERM "$game_pid"
+        ended_within_a_second "SIGTERM with the display stopped"
+        kill -CONT "$xvfb_pid"
+        ;;
+    small-stack)
+        launch ">\"\$work/game.log\" 2>&1" "prlimit --stack=16384"
+        start_play
+        eventually playing || fail "no play ran under a 16 kB stack limit; $(how_it_ended)"
+        kill -TERM "$game_pid"
+        ended_within_a_second SIGTERM
+        ;;
+    deleted-pictures)
+        copy_data
+        launch ">\"\$work/game.log\" 2>&1"
+        point_at 10 10
+        eventually menu_shown || fail "the main menu was not drawn; $(how_it_ended)"
+        rm -r "$work/Bitmaps"
+        click_at 480 335
+        eventually grep -q "cannot read the game pictures in $work/Bitmaps: No such file or directory" \
+            "$work/game.log" || fail "no line about the pictures: $(cat "$work/game.log")"
+        [[ $(wc -l <"$work/game.log") -eq 1 ]] || fail "more than one line: $(cat "$work/game.log")"
+        # The menu's page is still in memory (its buttons are read afresh, and are gone): no play runs.
+        eventually menu_shown || fail "the menu did not show again; $(how_it_ended)"
+        eventually standing_still || fail "a play runs without its pictures"
+        kill -TERM "$game_pid"
+        ended_within_a_second SIGTERM
+        ;;
+    huge-sound)
+        copy_data
+        # A valid header for 16-bit stereo at 32000 Hz, and a gigabyte of silence that takes no disk.
+        sound=$work/audio/xspitfire_rpm3.wav
+        data_bytes=$((1024 * 1024 * 1024 - 44))
+        le32() { printf "\\x%02x\\x%02x\\x%02x\\x%02x" $(($1 & 255)) $(($1 >> 8 & 255)) $(($1 >> 16 & 255)) $(($1 >> 24 & 255)); }
+        printf "RIFF$(le32 $((data_bytes + 36)))WAVEfmt \x10\x00\x00\x00\x01\x00\x02\x00$(le32 32000)$(le32 128000)\x04\x00\x10\x00data$(le32 $data_bytes)" >"$sound"
+        truncate -s 1G "$sound"
+        launch ">\"\$work/game.log\" 2>&1"
+        start_play
+        eventually playing || fail "no play ran with the huge sound; $(how_it_ended)"
+        grep -q "audio/xspitfire_rpm3.wav is larger than 8 MB" "$work/game.log" ||
+            fail "the huge sound was not named: $(cat "$work/game.log")"
+        kill -TERM "$game_pid"
+        ended_within_a_second SIGTERM
         ;;
     *)
         fail "unknown case $case_name"
