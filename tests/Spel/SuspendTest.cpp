@@ -93,8 +93,8 @@ TEST_F(Suspend, TwoStopsInOnePlayEachCountAsAPause) {
 
 TEST_F(Suspend, AStopAfterAPauseWithPCountsWhole) {
     StartHigh();
-    HoldKey(playtest::kKeyP, 50, 55);
-    HoldKey(playtest::kKeyP, 1050, 1055);
+    HoldKey(Wimdows::VK_P, 50, 55);
+    HoldKey(Wimdows::VK_P, 1050, 1055);
     AtPlayTime(1300, [this] { time().clock().Advance(std::chrono::seconds(50)); });
     const Moments moments = Fly(6500);
     ExpectNothingChangedOver(moments, 1060);
