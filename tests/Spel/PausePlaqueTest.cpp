@@ -27,7 +27,7 @@ class PausePlaque : public PlayFixture {
     // Looks during the pause (play time 500) and after it (1100); P ends the pause at 1050.
     void FlyThroughPause() {
         AtPlayTime(500, [this] { during_ = Look(); });
-        HoldKey(playtest::kKeyP, 1050, 1055);
+        HoldKey(Wimdows::VK_P, 1050, 1055);
         RunPlay(
             [this](Spel::PlayType& play) {
                 if (play.Time.DiffEnemy < 1100) {
@@ -56,7 +56,7 @@ class PausePlaque : public PlayFixture {
 
 TEST_F(PausePlaque, PShowsThePlaqueAndHoldsTheEngineUntilPAgain) {
     StartHigh();
-    HoldKey(playtest::kKeyP, 50, 55);
+    HoldKey(Wimdows::VK_P, 50, 55);
     FlyThroughPause();
     ExpectShownThenGone();
 }
