@@ -24,6 +24,12 @@ mkdir "$pkg/src"
 (cd "$pkg/src" && find . | sort) >"$pkg/before"
 
 echo "building the packages"
+# debhelper gives the build a HOME of its own, where the compiler cache would start empty every time: point it
+# at the user's cache, with paths taken relative to this copy, so that a second run compiles nothing anew.
+if command -v ccache >/dev/null; then
+    CCACHE_DIR=$(ccache --get-config cache_dir)
+    export CCACHE_DIR CCACHE_BASEDIR=$pkg/src CCACHE_NOHASHDIR=true
+fi
 (cd "$pkg/src" && DEB_BUILD_OPTIONS="parallel=$(nproc)" dpkg-buildpackage -us -uc -b) >"$pkg/build.log" 2>&1 ||
     fail "dpkg-buildpackage: $(tail -n 30 "$pkg/build.log")"
 version=$(cd "$pkg/src" && dpkg-parsechangelog -S Version)

@@ -15,8 +15,7 @@ void EnemyDraw(std::int32_t TimeDifference, TimeRecord& BeginTime, EnemyType& En
                ExplosionType& Explosions, bool& WIN);
 void EnemyDelete(std::int32_t TimeDifference, EnemyType& Enemy, ExplosionType& Explosions);
 
-// ---- The kinds
-// ---------------------------------------------------------------------------------------------
+// ---- The kinds --------------------------------------------------------------------------------------------
 
 void EnemySmallDraw(std::int32_t TimeDifference, TimeRecord BeginTime, EnemySmallType& Small);
 void EnemySmallDelete(std::int32_t TimeDifference, EnemySmallType& Small, TimeRecord& SmallExplosion);
@@ -32,8 +31,7 @@ void EnemyBoatDelete(std::int32_t TimeDifference, BoatType& Boat, TimeRecord& Bo
 void FriendlyBoatDraw(std::int32_t TimeDifference, FriendType& Allied, const BoatType& Boat);
 void FriendlyBoatDelete(std::int32_t TimeDifference, FriendType& Allied);
 
-// ---- Hits and kills
-// ----------------------------------------------------------------------------------------
+// ---- Hits and kills ---------------------------------------------------------------------------------------
 
 void KillSmallEnemy(std::int32_t EnemyCounter, const Coordinates& SmallCoX, const Coordinates& SmallCoY,
                     Flags& Move, TimeRecord& SmallExplosion, std::int32_t BulletCounter);

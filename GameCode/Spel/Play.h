@@ -9,8 +9,7 @@
 
 namespace Spel {
 
-// ---- Levels
-// ------------------------------------------------------------------------------------------------
+// ---- Levels -----------------------------------------------------------------------------------------------
 
 // Sets Level.Next once the kill quota of Level.Now is met; the quotas are drawn anew every frame.
 void LevelSwitcher();
@@ -18,8 +17,7 @@ void LevelSwitcher();
 // the current play ends: the next level's play follows.
 [[nodiscard]] bool LevelLoader();
 
-// ---- Flight
-// ------------------------------------------------------------------------------------------------
+// ---- Flight -----------------------------------------------------------------------------------------------
 
 // Refreshes the key flags of the frame; B stays off while the bomb load is spent.
 void Settings(bool NoBombs);
@@ -43,21 +41,18 @@ void PauseOverGap(TimeType& time, PlayerType& Player);
 void CrashAir();
 void CrashSea();
 
-// ---- Weapons
-// -----------------------------------------------------------------------------------------------
+// ---- Weapons ----------------------------------------------------------------------------------------------
 
 // Release a volley when its key is held and its interval has passed, then move and draw every volley.
 void FirePlayer(bool SpaceFlag, PlayerType Player, std::int32_t& BulletCounter, TimeRecord& TimeDeltaBullet);
 void DropBombs(bool BFlag, PlayerType Player, std::int32_t& BombCounter, TimeRecord& TimeDeltaBomb);
 
-// ---- Dashboard
-// ---------------------------------------------------------------------------------------------
+// ---- Dashboard --------------------------------------------------------------------------------------------
 
 // Draws the top strip and keeps the fuel and bomb economy; a click on a difficulty button changes Difficulty.
 void DrawDashboard(PlayerType& Player, DashBoardType& DashBoard, std::int32_t& BombCounter);
 
-// ---- Start and end screens
-// ---------------------------------------------------------------------------------
+// ---- Start and end screens --------------------------------------------------------------------------------
 
 // Loads a sound file anew, as every event that plays a sound does, and plays it once; returns its handle.
 std::uint32_t PlaySoundOnce(const char* file, std::uint32_t volume);

@@ -213,8 +213,7 @@ struct ShortcutType {
     TimeRecord BackTime;
 };
 
-// ---- One play
-// -----------------------------------------------------------------------------------------------
+// ---- One play ---------------------------------------------------------------------------------------------
 
 // Everything a play owns. The frame loop makes a fresh one for every play (a start from the menu, a level
 // change, a retry) and hands its parts by reference to the operations of the frame.

@@ -10,6 +10,14 @@
 #include "Pictures.h"
 #include "Sounds.h"
 
+namespace {
+
+double SecondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s <data folder>\n", argv[0]);
@@ -23,13 +31,16 @@ int main(int argc, char** argv) {
 
         const datagen::Pictures pictures = datagen::DrawPictures();
         datagen::WritePictures(folder, pictures);
+        // Halfway news for whoever waits on the build; flushed, since the build reads it through a pipe.
+        std::printf("datagen: %zu pictures, %zu masks in %.1f s; now the sounds\n", pictures.colour.size(),
+                    pictures.masks.size(), SecondsSince(started));
+        std::fflush(stdout);
         const std::vector<datagen::SoundSummary> sounds = datagen::MakeSounds(folder);
         datagen::WriteContactSheet(folder / "contact-sheet.png", pictures, sounds);
         datagen::WriteIcons(folder);
 
-        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - started;
         std::printf("datagen: %zu pictures, %zu masks, %zu sounds in %.1f s\n", pictures.colour.size(),
-                    pictures.masks.size(), sounds.size(), took.count());
+                    pictures.masks.size(), sounds.size(), SecondsSince(started));
     } catch (const std::exception& error) {
         std::fprintf(stderr, "datagen: %s\n", error.what());
         return 1;
