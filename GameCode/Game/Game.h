@@ -20,6 +20,9 @@ void PrepareProcess();
 // Opens the menu and runs screens until Exit (status 0) or Abort (status 1). A window closed from its
 // title bar also ends the run, with status 0.
 int RunProgram();
+// Ends the process with `status`; at once, without the destructors of exit, when the window's thread had to
+// be left behind in a display that does not answer.
+[[noreturn]] void EndProgram(int status);
 
 // The data installed beside the program: <program folder>/../share/saltwing.
 std::filesystem::path InstalledDataFolder(const std::filesystem::path& programFolder);

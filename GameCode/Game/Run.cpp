@@ -1,4 +1,7 @@
 // One screen after another.
+#include <cstdio>
+#include <cstdlib>
+
 #include "Game.h"
 #include "Menu.h"
 #include "Spel.h"
@@ -52,6 +55,16 @@ int RunProgram() {
         Wimdows::KillWindow();
     }
     return status;
+}
+
+void EndProgram(int status) {
+    if (Wimdows::WindowThreadLeft()) {
+        // The thread left in the display still reads the window layer's buffers: the destructors that run
+        // at exit must not free them under it.
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    std::exit(status);
 }
 
 }  // namespace Game

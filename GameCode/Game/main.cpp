@@ -46,5 +46,5 @@ int main(int argc, char** argv) {
     } catch (const std::system_error&) {
         status = Start(argc, argv);
     }
-    return status;
+    Game::EndProgram(status);
 }

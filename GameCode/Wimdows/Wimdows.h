@@ -23,6 +23,9 @@ void Window(const char* title, std::uint32_t x, std::uint32_t y);
 // Closes the window; returns once everything of it is released. After a close request it waits only a
 // moment: a window thread stuck in a display that does not answer is left to end with the process.
 void KillWindow();
+// Whether a close request left the window thread behind, stuck in the display: it may still use the window
+// layer's memory, so the program must then end without running its destructors.
+bool WindowThreadLeft();
 WinState State();
 // Closes the window as the player's close from its title bar would, whenever there is one (now or the next
 // to open). Safe to call from a signal handler: SIGTERM and SIGINT end the program the same way.

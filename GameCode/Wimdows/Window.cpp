@@ -411,6 +411,10 @@ void RequestClose() {
     Time::Wake();
 }
 
+bool WindowThreadLeft() {
+    return M().threadLeft;
+}
+
 WinState State() {
     return M().window.state.load();
 }

@@ -53,11 +53,15 @@ unset SDL_VIDEODRIVER WAYLAND_DISPLAY
 export SDL_AUDIODRIVER=dummy
 
 # A light window manager: title bars, and fullscreen on request.
+# On a loaded machine openbox has once failed to open a display that had just started: it gets three tries.
 start_window_manager() {
-    openbox --sm-disable >"$work/wm.log" 2>&1 &
-    wm_pid=$!
-    eventually bash -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" ||
-        fail "the window manager did not start: $(cat "$work/wm.log")"
+    for _ in 1 2 3; do
+        openbox --sm-disable >"$work/wm.log" 2>&1 &
+        wm_pid=$!
+        eventually bash -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" && return 0
+        kill "$wm_pid" 2>/dev/null || true
+    done
+    fail "the window manager did not start: $(cat "$work/wm.log")"
 }
 
 # The game starts in its data folder, or in `start_in` if the test sets it.

@@ -14,6 +14,10 @@ printf '2500 KeyUp 38 0\n60000 End 0 0\n' >>"$work/w.rec"
 game_pid=$!
 eventually xdotool search --name '^Game$' || fail "no window titled Game appeared: $(cat "$work/game.log")"
 window=$(xdotool search --name '^Game$' | head -n1)
+# The menu first, standing still until the recorded click; only a picture that differs from it and moves is
+# the play (a window's first appearance also differs between two shots).
+eventually menu_drawn || fail "the menu did not show: $(cat "$work/game.log")"
+shot_until differs menu now || fail "the recorded play did not start"
 eventually playing || fail "the recorded play did not show"
 # Real speed: the play started a second in; within a few seconds of it the run is far from its end.
 xdotool key --window "$window" Escape 2>/dev/null || true
