@@ -11,7 +11,8 @@
 #   silent-display       a display that accepts and never answers: SIGTERM still ends the program, and left
 #                        alone it gives up after 5 s with one line and status 1
 #   stopped-display      the X server stopped (SIGSTOP) during a play: SIGTERM still ends the program
-#   small-stack          `ulimit -s 16`: the menu and a play run
+#   small-stack          `ulimit -s 32`: the menu and a play run (under 32 kB the dynamic loader itself
+#                        may overflow, before the program has any say)
 #   deleted-pictures     Bitmaps/ deleted while the menu shows, then Start: one line with the folder and the
 #                        system's reason, and the menu again instead of a black play
 #   huge-sound           the engine sound a sparse 1 GiB WAV with a valid header: one line, and a play
@@ -205,9 +206,9 @@ case $case_name in
         kill -CONT "$xvfb_pid"
         ;;
     small-stack)
-        launch ">\"\$work/game.log\" 2>&1" "prlimit --stack=16384"
+        launch ">\"\$work/game.log\" 2>&1" "prlimit --stack=32768"
         start_play
-        eventually playing || fail "no play ran under a 16 kB stack limit; $(how_it_ended)"
+        eventually playing || fail "no play ran under a 32 kB stack limit; $(how_it_ended)"
         kill -TERM "$game_pid"
         ended_within_a_second SIGTERM
         ;;
