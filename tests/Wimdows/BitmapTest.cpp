@@ -8,11 +8,6 @@ namespace {
 
 using namespace Wimdows;
 
-constexpr std::uint32_t kRed = 0x0000FF;
-constexpr std::uint32_t kGreen = 0x00FF00;
-constexpr std::uint32_t kBlue = 0xFF0000;
-constexpr std::uint32_t kWhite = 0xFFFFFF;
-
 using Bitmaps = OpenWindow;
 
 TEST_F(Bitmaps, HandlesCountUpInLoadOrderAndFailuresUseNoNumber) {

@@ -11,12 +11,6 @@ namespace {
 
 using namespace Wimdows;
 
-constexpr std::uint32_t kRed = 0x0000FF;
-constexpr std::uint32_t kGreen = 0x00FF00;
-constexpr std::uint32_t kBlue = 0xFF0000;
-constexpr std::uint32_t kWhite = 0xFFFFFF;
-constexpr std::uint32_t kBlack = 0x000000;
-
 using PictureFaults = OpenWindow;
 
 // Rewrites a picture as a new play would find it: other pixels, and a modification time of its own.

@@ -16,6 +16,13 @@
 
 namespace wt = Wimdows::testing;
 
+// Colours as the window layer's drawing calls take them: 0x00BBGGRR.
+inline constexpr std::uint32_t kRed = 0x0000FF;
+inline constexpr std::uint32_t kGreen = 0x00FF00;
+inline constexpr std::uint32_t kBlue = 0xFF0000;
+inline constexpr std::uint32_t kWhite = 0xFFFFFF;
+inline constexpr std::uint32_t kBlack = 0x000000;
+
 class OpenWindow : public ::testing::Test {
   protected:
     void SetUp() override {
