@@ -135,7 +135,7 @@ void BM_FrameHandedOver(benchmark::State& state) {
         DrawFrame(scene, ++frame);
         Wimdows::UpdateWindow();
     }
-    wt::WaitPresented();
+    Wimdows::frames::WaitPresented();
 }
 
 // Drawn, handed over and on the screen before the next frame starts.
@@ -149,7 +149,7 @@ void BM_FramePresented(benchmark::State& state) {
     for (auto _ : state) {
         DrawFrame(scene, ++frame);
         Wimdows::UpdateWindow();
-        wt::WaitPresented();
+        Wimdows::frames::WaitPresented();
     }
 }
 

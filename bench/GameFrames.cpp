@@ -25,7 +25,7 @@
 #include "Time.h"
 #include "TimeTesting.h"
 #include "Wimdows.h"
-#include "WimdowsTesting.h"
+#include "WimdowsFrames.h"
 
 namespace {
 
@@ -52,7 +52,7 @@ class FrameTimer final : public replay::Watcher {
   public:
     explicit FrameTimer(FrameTimes& times) : times_(times) {}
     void Started(Spel::PlayType&) override {
-        Wimdows::testing::SetHandOver(false);
+        Wimdows::frames::SetHandOver(false);
         opening_ = true;
         last_ = Clock::now();
     }
@@ -67,12 +67,12 @@ class FrameTimer final : public replay::Watcher {
         }
         ++frame_;
         opening_ = false;
-        Wimdows::testing::SetHandOver(true);
+        Wimdows::frames::SetHandOver(true);
         const Clock::time_point handOverStart = Clock::now();
         Wimdows::UpdateWindow();
         times_.handOver.push_back(Micros(Clock::now() - handOverStart).count());
-        Wimdows::testing::WaitPresented();  // the window thread's copy must not overlap the next frame
-        Wimdows::testing::SetHandOver(false);
+        Wimdows::frames::WaitPresented();  // the window thread's copy must not overlap the next frame
+        Wimdows::frames::SetHandOver(false);
         last_ = Clock::now();
     }
 
@@ -111,7 +111,7 @@ std::string PlayBack(const replay::Recording& recording, FrameTimes& times) {
     const std::int64_t end = recording.endMs.value_or(0);
     const replay::Summary summary =
         replay::RunScreens(clock, timer, start + std::chrono::milliseconds(end + 1000));
-    Wimdows::testing::SetHandOver(true);
+    Wimdows::frames::SetHandOver(true);
     Time::UseClockSource(nullptr);
     Time::SetWaitHook(nullptr);
     return replay::ToText(summary);

@@ -20,7 +20,7 @@
 #include "Menu.h"
 #include "Time.h"
 #include "Wimdows.h"
-#include "WimdowsTesting.h"
+#include "WimdowsFrames.h"
 
 namespace {
 
@@ -58,7 +58,7 @@ class FirstWait final : public Time::ClockSource {
     Time::Instant Now() override { return real_.Now(); }
     void WaitUntil(Time::Instant when) override {
         if (!presented_) {
-            Wimdows::testing::WaitPresented();
+            Wimdows::frames::WaitPresented();
             presented_ = std::chrono::steady_clock::now();
             presentedSinceBoot_ = SinceBoot();
             cpuMillis_ = ProcessCpuMillis();

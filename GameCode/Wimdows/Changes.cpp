@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstring>
 
+#include "Pixels.h"
+
 namespace Wimdows::changes {
 
 namespace {
@@ -12,9 +14,8 @@ namespace {
 constexpr int kTileWidth = 64;
 constexpr int kTileHeight = 16;
 
-const Uint8* At(const SDL_Surface* surface, int x, int y) {
-    return static_cast<const Uint8*>(surface->pixels) + static_cast<std::ptrdiff_t>(y) * surface->pitch +
-           static_cast<std::ptrdiff_t>(x) * 4;
+const Uint32* At(const SDL_Surface* surface, int x, int y) {
+    return detail::Row(surface, y) + x;
 }
 
 bool RowDiffers(const SDL_Surface* now, const SDL_Surface* before, int x0, int x1, int y) {

@@ -22,12 +22,7 @@ void CopyPixels(const SDL_Surface* from, SDL_Rect area, SDL_Surface* to, SDL_Poi
     const int fromY = visible.y + written.y - placed.y;
     const auto bytes = static_cast<std::size_t>(written.w) * sizeof(Uint32);
     for (int row = 0; row < written.h; ++row) {
-        std::memcpy(
-            static_cast<Uint8*>(to->pixels) + static_cast<std::ptrdiff_t>(written.y + row) * to->pitch +
-                static_cast<std::ptrdiff_t>(written.x) * 4,
-            static_cast<const Uint8*>(from->pixels) + static_cast<std::ptrdiff_t>(fromY + row) * from->pitch +
-                static_cast<std::ptrdiff_t>(fromX) * 4,
-            bytes);
+        std::memcpy(Row(to, written.y + row) + written.x, Row(from, fromY + row) + fromX, bytes);
     }
 }
 

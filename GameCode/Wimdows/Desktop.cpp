@@ -134,12 +134,12 @@ SDL_Window* OpenWindow(const char* title, Size picture) {
             Arrange(window, usable, mapped, picture);
         }
     }
-    M().screen.usable = usable;
+    M().view.usable = usable;
     return window;
 }
 
 void FollowDisplay(SDL_Window* window) {
-    Screen& s = M().screen;
+    View& s = M().view;
     const auto now = Clock::now();
     if (now < s.nextDisplayCheck) {
         return;
@@ -172,7 +172,7 @@ void EndIfDisplayLost(SDL_Window* window) {
 }
 
 void CheckDisplaySoon() {
-    M().screen.nextDisplayCheck = {};
+    M().view.nextDisplayCheck = {};
 }
 
 }  // namespace Wimdows::detail

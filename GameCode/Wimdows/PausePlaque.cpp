@@ -75,8 +75,7 @@ SurfacePtr PaintPlate() {
     const auto w = static_cast<float>(kWidth);
     const auto h = static_cast<float>(kHeight);
     for (int y = 0; y < plate->h; ++y) {
-        auto* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(plate->pixels) +
-                                              static_cast<std::ptrdiff_t>(y) * plate->pitch);
+        Uint32* row = Row(plate.get(), y);
         for (int x = 0; x < plate->w; ++x) {
             const float px = static_cast<float>(x) + 0.5F;
             const float py = static_cast<float>(y) + 0.5F;

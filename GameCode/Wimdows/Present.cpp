@@ -10,11 +10,6 @@ namespace {
 
 using fitting::Box;
 
-Uint32* Row(const SDL_Surface* surface, int y) {
-    return reinterpret_cast<Uint32*>(static_cast<Uint8*>(surface->pixels) +
-                                     static_cast<std::ptrdiff_t>(y) * surface->pitch);
-}
-
 // Every picture pixel becomes a k × k block; at 1× a plain copy. Returns the window area it covered.
 // (SDL's own stretch drifts by up to two pixels over the height of the window.)
 SDL_Rect ShowMultiple(SDL_Surface* picture, const SDL_Rect& area, SDL_Surface* target, const Box& shown) {
@@ -41,7 +36,7 @@ SDL_Rect ShowMultiple(SDL_Surface* picture, const SDL_Rect& area, SDL_Surface* t
 // Shows the changed areas of the picture in the window; adds the window areas to update to `updated`.
 void Show(SDL_Surface* picture, const std::vector<SDL_Rect>& areas, SDL_Surface* target,
           std::vector<SDL_Rect>& updated) {
-    const Screen& s = M().screen;
+    const View& s = M().view;
     if (target->format->format != picture->format->format) {
         SDL_Rect to{s.shown.x, s.shown.y, s.shown.w, s.shown.h};
         SDL_BlitScaled(picture, nullptr, target, &to);  // a display of another depth: SDL converts
@@ -63,7 +58,7 @@ void Show(SDL_Surface* picture, const std::vector<SDL_Rect>& areas, SDL_Surface*
 
 // After a resize the window's surface is new: the bands are drawn again and the whole picture shown.
 bool Refit(SDL_Surface* surface, const SDL_Surface* picture) {
-    Screen& s = M().screen;
+    View& s = M().view;
     if (!s.stale && surface->w == s.surface.w && surface->h == s.surface.h) {
         return false;
     }
@@ -79,7 +74,7 @@ bool Refit(SDL_Surface* surface, const SDL_Surface* picture) {
 
 void Present(SDL_Window* window) {
     Module& m = M();
-    std::vector<SDL_Rect>& updated = m.screen.updated;
+    std::vector<SDL_Rect>& updated = m.view.updated;
     updated.clear();
     std::uint64_t frame = 0;
     {
@@ -89,7 +84,7 @@ void Present(SDL_Window* window) {
         }
         frame = m.submitted;
         SDL_Surface* surface =
-            m.screen.hidden || !WithinLimits(window) ? nullptr : SDL_GetWindowSurface(window);
+            m.view.hidden || !WithinLimits(window) ? nullptr : SDL_GetWindowSurface(window);
         if (surface != nullptr) {
             const bool refit = Refit(surface, m.front.get());
             if (refit) {
@@ -118,7 +113,7 @@ void Paint() {
 }
 
 fitting::Point GamePoint(std::int32_t x, std::int32_t y) {
-    const Screen& s = M().screen;
+    const View& s = M().view;
     return fitting::ToGame({x, y}, s.shown, s.picture);
 }
 

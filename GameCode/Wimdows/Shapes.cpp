@@ -25,7 +25,7 @@ void FillSpan(SDL_Surface* surface, std::int64_t y, std::int64_t xa, std::int64_
     if (y < 0 || y >= surface->h || xa > xb) {
         return;
     }
-    auto* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(surface->pixels) + y * surface->pitch);
+    Uint32* row = Row(surface, static_cast<int>(y));
     std::fill(row + xa, row + xb + 1, pixel);
 }
 

@@ -3,9 +3,13 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "Pixels.h"
+
 namespace Wimdows::smoothing {
 
 namespace {
+
+using detail::Row;
 
 // a and b mixed, b weighing w of 256, rounded; red and blue are worked out together, in one word (each has
 // 16 bits of room: 255 · 256 + 128 fits).
@@ -14,11 +18,6 @@ Uint32 Mix(Uint32 a, Uint32 b, std::uint32_t w) {
     const Uint32 redBlue = (((a & 0xFF00FFu) * v + (b & 0xFF00FFu) * w + 0x800080u) >> 8) & 0xFF00FFu;
     const Uint32 green = (((a & 0x00FF00u) * v + (b & 0x00FF00u) * w + 0x008000u) >> 8) & 0x00FF00u;
     return redBlue | green;
-}
-
-const Uint32* Row(const SDL_Surface* surface, std::int32_t y) {
-    return reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(surface->pixels) +
-                                           static_cast<std::ptrdiff_t>(y) * surface->pitch);
 }
 
 }  // namespace
@@ -67,8 +66,7 @@ void Scaler::Draw(const SDL_Surface* picture, SDL_Surface* target, const SDL_Rec
         const Tap& row = rows_[static_cast<std::size_t>(y - shown_.y)];
         const Uint32* upper = Row(picture, row.first);
         const Uint32* lower = Row(picture, std::min(row.first + 1, lastRow));
-        auto* out = reinterpret_cast<Uint32*>(static_cast<Uint8*>(target->pixels) +
-                                              static_cast<std::ptrdiff_t>(y) * target->pitch);
+        Uint32* out = Row(target, y);
         for (std::int32_t x = windowArea.x; x < windowArea.x + windowArea.w; ++x) {
             const Tap& column = columns_[static_cast<std::size_t>(x - shown_.x)];
             const std::int32_t next = std::min(column.first + 1, lastColumn);

@@ -26,6 +26,7 @@
 
 #include "Changes.h"
 #include "Fitting.h"
+#include "Pixels.h"
 #include "Smoothing.h"
 #include "Wimdows.h"
 
@@ -99,7 +100,7 @@ struct MouseStruct {
 };
 
 // How the window shows the picture. Window thread only (input is translated there too).
-struct Screen {
+struct View {
     fitting::Size picture;          // the back buffer's size
     fitting::Size surface;          // the window surface the bands were drawn on
     fitting::Box shown;             // where the picture is in the window
@@ -171,7 +172,7 @@ struct Module {
     std::uint64_t syncRequested = 0;
     std::atomic<std::uint64_t> syncDone{0};
     std::atomic<std::uint64_t> nativeWindowId{0};
-    Screen screen;
+    View view;
 
     // Input.
     std::array<std::atomic<bool>, 256> key{};
@@ -203,6 +204,13 @@ bool OnWindowThread();
 // been left behind, stuck in the display). Main thread; the clock's waits run it, and so does every load.
 void ThrowIfClosedByPlayer();
 
+// ---- Reading pixels (Frames.cpp) -------------------------------------------------------------------------
+
+// A pixel as a colour 0x00BBGGRR; 0 outside the surface or for nullptr.
+std::uint32_t PixelOf(const SDL_Surface* surface, std::int32_t x, std::int32_t y);
+// All of a surface's pixels row by row as colours 0x00BBGGRR; empty for nullptr.
+std::vector<std::uint32_t> ColorsOf(const SDL_Surface* surface);
+
 // ---- Copying (Copy.cpp) -----------------------------------------------------------------------------------
 
 // Copies `area` of `from` into `to` with its corner at `at`, clipped to both; both of kPixelFormat, nothing
@@ -219,7 +227,8 @@ void Paint();
 // The game pixel under a window pixel.
 fitting::Point GamePoint(std::int32_t x, std::int32_t y);
 
-// ---- The window on the desktop (Desktop.cpp, Screen.cpp, WindowIcon.cpp; window thread) -------------------
+// ---- The window on the desktop (Desktop.cpp, WindowEvents.cpp, WindowIcon.cpp; window thread)
+// -------------------
 
 // Gives the window its class (the desktop entry's StartupWMClass); before video starts.
 void NameApplication();
@@ -253,16 +262,44 @@ bool HandleWindowEvent(SDL_Window* window, const SDL_Event& event);
 // The game's icon on the window, when the data folder has it.
 void SetIcon(SDL_Window* window);
 
-// ---- Handing frames over (Bitmaps.cpp) --------------------------------------------------------------------
+// ---- Handing frames over (HandOver.cpp) -------------------------------------------------------------------
 
 // Hands what changed in the given area of the back buffer (clipped to it) to the window thread. Needs
 // drawMutex held.
 void PresentArea(SDL_Rect area);
 // Presents the area when buffering is off, as every drawing call does. Needs drawMutex held.
 void ShowIfUnbuffered(const SDL_Rect& area);
+
+// ---- Picture files (PictureFiles.cpp) ---------------------------------------------------------------------
+
+struct FileFacts {
+    std::int64_t size = 0;
+    std::int64_t modified = 0;  // nanoseconds
+};
+// Size and modification time of a regular file; nothing for anything else.
+std::optional<FileFacts> Inspect(const std::string& path);
+// Whether a picture of this size is within the layer's limits, from a file or as the size asked for.
+bool SizeAllowed(std::int64_t width, std::int64_t height);
+// Whether the file starts with a BMP header whose picture is within the limits and fits in the file.
+bool PlausibleBmp(const std::string& path, std::int64_t fileSize);
+// Notes why the file could not be read (the system's reason, or what is wrong with it), unless an earlier
+// reason is still to be said.
+void NoteUnreadFile(const std::string& path);
 // A picture file as it is, or nullptr for anything but a regular file with a plausible BMP header (a named
 // pipe would block the opening thread for ever).
 SurfacePtr LoadPictureFile(const std::string& path);
+
+// ---- Pictures from pictures (Sprites.cpp) -----------------------------------------------------------------
+
+// Nearest neighbour: every pixel takes the source pixel under its centre. (SDL's own stretch drifts by up
+// to two pixels over the height of the window.) nullptr when there is no memory for it.
+SurfacePtr Stretch(SDL_Surface* source, int width, int height);
+// The picture with a key colour wherever the mask is black (or has no pixel), colour-keyed with RLE: one
+// fast block copy per draw that gives the same picture as a copy through the mask.
+SurfacePtr MakeMaskedSprite(SDL_Surface* image, SDL_Surface* mask);
+
+// ---- The bitmap table (Bitmaps.cpp) -----------------------------------------------------------------------
+
 // The rectangle spanned by two corners, both included.
 SDL_Rect BoxOf(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1);
 

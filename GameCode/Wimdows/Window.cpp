@@ -184,9 +184,9 @@ SDL_Window* Init() {
     };
     const int width = side(m.window.xlen);
     const int height = side(m.window.ylen);
-    m.screen = Screen{};
-    m.screen.picture = {width, height};
-    SDL_Window* window = OpenWindow(m.window.title.c_str(), m.screen.picture);
+    m.view = View{};
+    m.view.picture = {width, height};
+    SDL_Window* window = OpenWindow(m.window.title.c_str(), m.view.picture);
     SurfacePtr back = MakeSurface(width, height);
     SurfacePtr front = MakeSurface(width, height);
     if (window == nullptr || !back || !front || SDL_GetWindowSurface(window) == nullptr) {

@@ -12,8 +12,7 @@ namespace {
 constexpr int kWindowIconSize = 64;
 
 Uint32 At(const SDL_Surface* surface, int x, int y) {
-    return reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(surface->pixels) +
-                                           y * surface->pitch)[x];
+    return Row(surface, y)[x];
 }
 
 }  // namespace
@@ -29,7 +28,7 @@ SDL_Surface* ReduceIcon(const SDL_Surface* picture, const SDL_Surface* mask, int
         return nullptr;
     }
     for (int y = 0; y < size; ++y) {
-        auto* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(icon->pixels) + y * icon->pitch);
+        Uint32* row = Row(icon, y);
         for (int x = 0; x < size; ++x) {
             Uint32 inside = 0;
             Uint32 sum[3] = {};

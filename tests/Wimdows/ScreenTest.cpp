@@ -32,7 +32,7 @@ TEST_F(Screen, F11TogglesFullscreenWithoutReachingTheGameAndThePointerStaysInGam
     EXPECT_EQ(PointerAt(1023, 767), (At{999, 749}));
     EXPECT_EQ(PointerAt(-1, -1), (At{65535, 65535}));
     UpdateWindow();
-    wt::WaitPresented();
+    Wimdows::frames::WaitPresented();
 
     wt::SendSdlKey(SDLK_F11, true);
     wt::SendSdlKey(SDLK_F11, true, true);  // auto-repeat toggles nothing

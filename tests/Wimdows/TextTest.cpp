@@ -40,7 +40,7 @@ TEST_F(Texts, OnlyTheGlyphsAreDrawnWithinTheMeasuredBox) {
 
     int ink = 0;
     int paper = 0;
-    const std::vector<std::uint32_t> frame = wt::BackFrame();
+    const std::vector<std::uint32_t> frame = Wimdows::frames::BackFrame();
     for (std::int32_t y = 0; y < 750; ++y) {
         for (std::int32_t x = 0; x < 1000; ++x) {
             const std::uint32_t pixel = frame[static_cast<std::size_t>(y * 1000 + x)];

@@ -77,7 +77,7 @@ struct Extent {
 
 inline Extent ExtentOf(std::uint32_t color) {
     Extent e;
-    const std::vector<std::uint32_t> frame = wt::BackFrame();
+    const std::vector<std::uint32_t> frame = Wimdows::frames::BackFrame();
     const auto width = static_cast<std::int32_t>(wt::XLen());
     for (std::int32_t y = 0; y < static_cast<std::int32_t>(wt::YLen()); ++y) {
         for (std::int32_t x = 0; x < width; ++x) {

@@ -10,7 +10,7 @@ using namespace Wimdows;
 TEST_F(OpenWindow, HasTheClientSizeAskedForAndAFullSizeBackBuffer) {
     EXPECT_EQ(wt::XLen(), 1000u);
     EXPECT_EQ(wt::YLen(), 750u);
-    EXPECT_EQ(wt::BackFrame().size(), 1000u * 750u);
+    EXPECT_EQ(Wimdows::frames::BackFrame().size(), 1000u * 750u);
     EXPECT_EQ(wt::PresentedFrame().size(), 1000u * 750u);
 }
 

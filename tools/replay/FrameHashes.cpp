@@ -3,7 +3,7 @@
 #include <istream>
 #include <ostream>
 
-#include "WimdowsTesting.h"
+#include "WimdowsFrames.h"
 
 namespace replay {
 
@@ -41,7 +41,7 @@ FrameHashes::FrameHashes(std::int64_t sampleEvery, std::int64_t stride, std::ost
 void FrameHashes::Add() {
     ++frames_;
     if (frames_ % stride_ == 0) {
-        const std::uint64_t hash = HashOf(Wimdows::testing::BackFrame());
+        const std::uint64_t hash = HashOf(Wimdows::frames::BackFrame());
         chain_ = Mix(chain_, hash);
         if (perFrame_ != nullptr) {
             *perFrame_ << frames_ << ' ' << std::hex << hash << ' ' << chain_ << std::dec << '\n';

@@ -8,7 +8,7 @@
 #include "Png.h"
 #include "Recorder.h"
 #include "TimeTesting.h"
-#include "WimdowsTesting.h"
+#include "WimdowsFrames.h"
 
 namespace replay {
 
@@ -66,7 +66,7 @@ class PngWatcher final : public Watcher {
         if (!wanted_(frames_) || rendering_.failed) {
             return;
         }
-        const std::vector<std::uint32_t> frame = Wimdows::testing::BackFrame();
+        const std::vector<std::uint32_t> frame = Wimdows::frames::BackFrame();
         if (frame.empty()) {
             return;  // before the window opens
         }

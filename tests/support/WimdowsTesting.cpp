@@ -1,8 +1,9 @@
-// Test-only access to the layer's state.
+// Test-only access to the window layer's state.
 #include "WimdowsTesting.h"
 
 #include <set>
 
+#include "WimdowsFrames.h"
 #include "WimdowsState.h"
 
 namespace Wimdows::testing {
@@ -10,28 +11,6 @@ namespace Wimdows::testing {
 namespace {
 
 using namespace detail;
-
-std::uint32_t PixelOf(const SDL_Surface* surface, std::int32_t x, std::int32_t y) {
-    if (surface == nullptr || x < 0 || y < 0 || x >= surface->w || y >= surface->h) {
-        return 0;
-    }
-    const auto* row =
-        static_cast<const Uint8*>(surface->pixels) + static_cast<std::ptrdiff_t>(y) * surface->pitch;
-    return FromPixel(reinterpret_cast<const Uint32*>(row)[x]);
-}
-
-std::vector<std::uint32_t> FrameOf(const SDL_Surface* surface) {
-    std::vector<std::uint32_t> frame;
-    if (surface != nullptr) {
-        frame.reserve(static_cast<std::size_t>(surface->w) * static_cast<std::size_t>(surface->h));
-        for (std::int32_t y = 0; y < surface->h; ++y) {
-            for (std::int32_t x = 0; x < surface->w; ++x) {
-                frame.push_back(PixelOf(surface, x, y));
-            }
-        }
-    }
-    return frame;
-}
 
 // FNV-1a over the colours.
 std::uint64_t HashOf(const std::vector<std::uint32_t>& frame) {
@@ -86,24 +65,7 @@ std::uint32_t BackPixel(std::int32_t x, std::int32_t y) {
 }
 
 std::uint64_t BackHash() {
-    return HashOf(BackFrame());
-}
-
-std::vector<std::uint32_t> BackFrame() {
-    std::lock_guard lock(M().drawMutex);
-    return FrameOf(M().back.get());
-}
-
-void WaitPresented() {
-    Module& m = M();
-    std::uint64_t target = 0;
-    {
-        std::lock_guard lock(m.frontMutex);
-        target = m.submitted;
-    }
-    for (std::uint64_t done = m.presented.load(); done < target; done = m.presented.load()) {
-        m.presented.wait(done);
-    }
+    return HashOf(frames::BackFrame());
 }
 
 std::uint64_t WindowThreadPasses() {
@@ -115,13 +77,8 @@ std::uint64_t FramesHandedOver() {
     return M().submitted;
 }
 
-void SetHandOver(bool on) {
-    std::lock_guard lock(M().drawMutex);
-    M().handOver = on;
-}
-
 std::uint32_t PresentedPixel(std::int32_t x, std::int32_t y) {
-    WaitPresented();
+    frames::WaitPresented();
     std::lock_guard lock(M().frontMutex);
     return PixelOf(M().front.get(), x, y);
 }
@@ -136,9 +93,9 @@ std::uint64_t PresentedHash() {
 }
 
 std::vector<std::uint32_t> PresentedFrame() {
-    WaitPresented();
+    frames::WaitPresented();
     std::lock_guard lock(M().frontMutex);
-    return FrameOf(M().front.get());
+    return ColorsOf(M().front.get());
 }
 
 std::uint32_t BitLen() {

@@ -12,7 +12,7 @@ constexpr const char* kApplicationClass = "saltwing";
 // Leaving fullscreen brings back the size and place the window had before, as far as the display still
 // has room for them.
 void ToggleFullscreen(SDL_Window* window) {
-    Screen& s = M().screen;
+    View& s = M().view;
     if (!s.fullscreen) {
         SDL_GetWindowPosition(window, &s.windowed.x, &s.windowed.y);
         SDL_GetWindowSize(window, &s.windowed.w, &s.windowed.h);
@@ -33,7 +33,7 @@ void ToggleFullscreen(SDL_Window* window) {
 // F11 and Alt+Enter belong to the window: they reach neither the key table nor the key queue. An Enter
 // pressed with Alt is held back until it is released, even if Alt is let go first.
 bool HandleFullscreenKey(SDL_Window* window, const SDL_KeyboardEvent& key) {
-    Screen& s = M().screen;
+    View& s = M().view;
     const SDL_Keycode sym = key.keysym.sym;
     const bool enter = sym == SDLK_RETURN || sym == SDLK_KP_ENTER;
     if (key.type == SDL_KEYDOWN && enter && (key.keysym.mod & KMOD_ALT) != 0) {
@@ -51,7 +51,7 @@ bool HandleFullscreenKey(SDL_Window* window, const SDL_KeyboardEvent& key) {
 }
 
 bool HandleVisibility(const SDL_WindowEvent& event) {
-    Screen& s = M().screen;
+    View& s = M().view;
     switch (event.event) {
         case SDL_WINDOWEVENT_MINIMIZED:
         case SDL_WINDOWEVENT_HIDDEN:

@@ -6,24 +6,20 @@
 #include <cstdint>
 #include <vector>
 
+#include "WimdowsFrames.h"
+
 namespace Wimdows::testing {
 
 // A back-buffer pixel as a colour 0x00BBGGRR; 0 outside the window or with no window open.
 std::uint32_t BackPixel(std::int32_t x, std::int32_t y);
-// A hash of the whole back buffer (0 with no window open), and all of it row by row.
+// A hash of the whole back buffer (0 with no window open).
 std::uint64_t BackHash();
-std::vector<std::uint32_t> BackFrame();
 
-// Returns once the window thread has presented every frame handed to it so far.
-void WaitPresented();
 // How many rounds the window thread's loop has made so far (it makes one per wake-up).
 std::uint64_t WindowThreadPasses();
 // How many frames (whole or in part) have been handed to the window thread so far.
 std::uint64_t FramesHandedOver();
-// Off: UpdateWindow and unbuffered drawing hand nothing to the window thread, so that a benchmark times the
-// drawing alone. On by default; switched on again, the next UpdateWindow hands over the whole frame.
-void SetHandOver(bool on);
-// The frame the window shows, after WaitPresented: one pixel, its hash, or all of it row by row
+// The frame the window shows, once presented: one pixel, its hash, or all of it row by row
 // (colours 0x00BBGGRR). 0 or empty with no window open.
 std::uint32_t PresentedPixel(std::int32_t x, std::int32_t y);
 std::uint64_t PresentedHash();
