@@ -1,11 +1,7 @@
 // The clock sources and the waits that go through them.
-#include <poll.h>
-#include <sys/eventfd.h>
 #include <time.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 
 #include "Time.h"
@@ -18,18 +14,7 @@ RealClock gRealClock;
 std::atomic<ClockSource*> gSource{&gRealClock};
 std::function<void()> gWaitHook;
 
-// Wake counts the calls and then writes to an eventfd that WaitForWake sleeps on. The descriptor is made by
-// the first wait, not before main (the program's standard descriptors are seen to first); a Wake that
-// finds none yet is still counted, and the wait looks at the count after making it.
-std::atomic<std::uint64_t> gWakes{0};
-std::atomic<int> gWakeDescriptor{-1};
-std::uint64_t gWakesSeen = 0;  // by WaitForWake, on the one thread that waits for wakes
-
-void DrainWakes(int descriptor) {
-    std::uint64_t count = 0;
-    while (read(descriptor, &count, sizeof count) == static_cast<ssize_t>(sizeof count)) {
-    }
-}
+Wakeup gIdleWake;
 
 void RunWaitHook() {
     if (gWaitHook) {
@@ -56,21 +41,7 @@ void RealClock::WaitUntil(Instant when) {
 }
 
 void RealClock::WaitForWake() {
-    int descriptor = gWakeDescriptor.load();
-    if (descriptor < 0) {
-        descriptor = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
-        if (descriptor < 0) {
-            return;  // no descriptor to sleep on: the caller polls as it would without
-        }
-        gWakeDescriptor.store(descriptor);
-    }
-    for (std::uint64_t wakes = gWakes.load(); wakes == gWakesSeen; wakes = gWakes.load()) {
-        pollfd wake{.fd = descriptor, .events = POLLIN, .revents = 0};
-        poll(&wake, 1, -1);
-        DrainWakes(descriptor);
-    }
-    DrainWakes(descriptor);
-    gWakesSeen = gWakes.load();
+    gIdleWake.Wait();
 }
 
 VirtualClock::VirtualClock(Instant start) : now_(start) {}
@@ -125,14 +96,7 @@ void IdleDelay(std::uint32_t milliseconds) {
 }
 
 void Wake() {
-    gWakes.fetch_add(1);
-    const int descriptor = gWakeDescriptor.load();
-    if (descriptor >= 0) {
-        const int callersError = errno;  // a signal handler must leave errno as it found it
-        const std::uint64_t one = 1;
-        [[maybe_unused]] const ssize_t written = write(descriptor, &one, sizeof one);
-        errno = callersError;
-    }
+    gIdleWake.Notify();
 }
 
 void WaitNextHundredth() {

@@ -2,6 +2,7 @@
 // and the clock source through which every reading and every wait of the program goes.
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -47,6 +48,28 @@ void WaitNextHundredth();
 void IdleDelay(std::uint32_t milliseconds);
 // Ends the IdleDelay under way or the next one. Any thread; safe in a signal handler.
 void Wake();
+
+// A sleep that other threads and signal handlers can end: the idle menu's and the window thread's. It sleeps
+// on an eventfd, made by the first wait (after the program has seen to its standard descriptors) and kept to
+// the end of the process, so that a signal handler never writes to a descriptor closed or reused.
+class Wakeup {
+  public:
+    constexpr Wakeup() = default;
+    Wakeup(const Wakeup&) = delete;
+    Wakeup& operator=(const Wakeup&) = delete;
+
+    // Ends the wait under way or the next one. Any thread; safe in a signal handler.
+    void Notify();
+    // Returns once Notify has been called since the last return, once `descriptor` (unless -1) has
+    // something to read, or after `timeoutMilliseconds` (-1: no limit). One waiting thread at a time.
+    // Without an eventfd it cannot be woken and returns after a short sleep, for the caller to look again.
+    void Wait(int descriptor = -1, int timeoutMilliseconds = -1);
+
+  private:
+    std::atomic<std::uint64_t> notified_{0};
+    std::atomic<int> fd_{-1};
+    std::uint64_t seen_ = 0;  // by the waiting thread
+};
 
 // ---- Clock source -------------------------------------------------------------------------------------
 

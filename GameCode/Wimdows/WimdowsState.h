@@ -28,6 +28,7 @@
 #include "Fitting.h"
 #include "Pixels.h"
 #include "Smoothing.h"
+#include "Time.h"
 #include "Wimdows.h"
 
 namespace Wimdows::detail {
@@ -116,25 +117,6 @@ struct View {
     std::chrono::steady_clock::time_point nextDisplayCheck;
 };
 
-// Wakes the window thread from its sleep through an eventfd, never through the X server: SDL's own X11
-// wake-up travels on a second X connection, and one that reached a window being destroyed made Xlib end the
-// whole process.
-class Wakeup {
-  public:
-    Wakeup();
-    ~Wakeup();
-    Wakeup(const Wakeup&) = delete;
-    Wakeup& operator=(const Wakeup&) = delete;
-    // Any thread.
-    void Notify();
-    // Sleeps until a Notify since the last Wait, until `descriptor` (if not -1) has something to read, or
-    // for at most `timeoutMilliseconds` (-1: no limit).
-    void Wait(int descriptor, int timeoutMilliseconds);
-
-  private:
-    int fd_;
-};
-
 struct FontStruct {
     std::uint32_t style = 0;
     std::uint32_t color = 0;  // 0x00BBGGRR
@@ -162,7 +144,9 @@ struct Module {
 
     // Hand-over to the window thread. Lock order: drawMutex before frontMutex.
     std::mutex frontMutex;
-    Wakeup wake;
+    // Wakes the window thread from its sleep, never through the X server: SDL's own X11 wake-up travels on a
+    // second X connection, and one that reached a window being destroyed made Xlib end the whole process.
+    Time::Wakeup wake;
     std::atomic<std::uint64_t> windowThreadPasses{0};  // rounds of the window thread's loop, for tests
     SurfacePtr front;                                  // the newest frame handed over for presenting
     std::vector<SDL_Rect> dirty;                       // what changed in it since the last present
