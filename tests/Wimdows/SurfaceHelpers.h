@@ -7,6 +7,8 @@
 #include <cstring>
 #include <memory>
 
+#include "Pixels.h"
+
 namespace surfacetest {
 
 struct FreeSurface {
@@ -19,7 +21,7 @@ inline Surface MakeSurface(int width, int height) {
 }
 
 inline Uint32& Pixel(SDL_Surface* s, int x, int y) {
-    return reinterpret_cast<Uint32*>(static_cast<Uint8*>(s->pixels) + y * s->pitch)[x];
+    return Wimdows::detail::Row(s, y)[x];
 }
 
 inline bool Same(SDL_Surface* a, SDL_Surface* b) {
