@@ -45,6 +45,22 @@ Bool MergeMotion(Display* display, XEvent* event, xEvent* wire) {
     return True;
 }
 
+// Takes one kind of event of the input extension out of what the window asked for on `window`.
+void StopAsking(Display* display, ::Window window, int motion) {
+    int count = 0;
+    XIEventMask* masks = XIGetSelectedEvents(display, window, &count);
+    for (int i = 0; i < count; ++i) {
+        XIEventMask& mask = masks[i];
+        if (mask.mask_len >= XIMaskLen(motion) && XIMaskIsSet(mask.mask, motion)) {
+            mask.mask[motion >> 3] &= static_cast<unsigned char>(~(1 << (motion & 7)));  // XIClearMask
+            XISelectEvents(display, window, &mask, 1);
+        }
+    }
+    if (masks != nullptr) {
+        XFree(masks);
+    }
+}
+
 }  // namespace
 
 void MergePointerMotions(SDL_Window* window) {
@@ -58,14 +74,15 @@ void MergePointerMotions(SDL_Window* window) {
     if (previous != MergeMotion) {
         gConvert = previous;
     }
-    // SDL asks for the raw pointer events of the whole screen, which it reads only in relative mouse mode
-    // (the game never uses it): each motion would queue a second event, one that cannot be merged.
+    // SDL also asks for motions through the input extension: the raw motions of the whole screen, which it
+    // reads only in relative mouse mode (the game never uses it), and the window's own, to tell a touch from
+    // the mouse (touches still come as touches). Xlib queues such events whatever a hook answers, so they
+    // could not be merged; without them the window gets core motions.
     int opcode = 0;
     int unused = 0;
     if (XQueryExtension(display, "XInputExtension", &opcode, &unused, &unused)) {
-        unsigned char nothing = 0;
-        XIEventMask none{XIAllMasterDevices, 0, &nothing};
-        XISelectEvents(display, DefaultRootWindow(display), &none, 1);
+        StopAsking(display, DefaultRootWindow(display), XI_RawMotion);
+        StopAsking(display, info.info.x11.window, XI_Motion);
     }
 }
 #else

@@ -12,8 +12,7 @@ constexpr int kBatch = 1000;
 
 }  // namespace
 
-std::optional<std::vector<FloodClick>> FloodPointer(const char* display, unsigned long window, int moves,
-                                                    int clickEvery) {
+std::optional<Flood> FloodPointer(const char* display, unsigned long window, int moves, int clickEvery) {
     Display* x = XOpenDisplay(display);
     int unused = 0;
     if (x == nullptr) {
@@ -31,21 +30,22 @@ std::optional<std::vector<FloodClick>> FloodPointer(const char* display, unsigne
     }
     const int width = attributes.width;
     const int height = attributes.height;
-    std::vector<FloodClick> clicks;
+    Flood flood;
     for (int move = 1; move <= moves; ++move) {
         // A diagonal sweep that wraps: every move lands somewhere else in the window.
-        const FloodClick at{(move * 7) % width, (move * 5) % height};
+        const FloodPoint at{(move * 7) % width, (move * 5) % height};
         XTestFakeMotionEvent(x, -1, left + at.x, top + at.y, CurrentTime);
         if (clickEvery > 0 && move % clickEvery == 0) {
             XTestFakeButtonEvent(x, Button1, True, CurrentTime);
             XTestFakeButtonEvent(x, Button1, False, CurrentTime);
-            clicks.push_back(at);
+            flood.clicks.push_back(at);
         }
+        flood.last = at;
         if (move % kBatch == 0) {
             XFlush(x);
         }
     }
     XSync(x, False);
     XCloseDisplay(x);
-    return clicks;
+    return flood;
 }
