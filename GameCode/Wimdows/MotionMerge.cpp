@@ -40,6 +40,8 @@ Bool MergeMotion(Display* display, XEvent* event, xEvent* wire) {
     _XQEvent* last = display->tail;
     if (last != nullptr && last->event.type == MotionNotify && SameRun(last->event.xmotion, event->xmotion)) {
         last->event = *event;
+        // Numbered as a new entry: a scan of the queue (XIfEvent) looks at it again.
+        last->qserial_num = display->next_event_serial_num++;
         return False;
     }
     return True;
