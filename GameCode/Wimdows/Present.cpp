@@ -76,6 +76,9 @@ void Present(SDL_Window* window) {
     Module& m = M();
     std::vector<SDL_Rect>& updated = m.view.updated;
     updated.clear();
+    // Taken before the lock: after a resize SDL makes the surface anew, with round trips to a display that
+    // may have frozen, and the main thread's hand-over must not wait on that. Otherwise it is only looked up.
+    SDL_Surface* surface = m.view.hidden || !WithinLimits(window) ? nullptr : SDL_GetWindowSurface(window);
     std::uint64_t frame = 0;
     {
         std::lock_guard lock(m.frontMutex);
@@ -83,8 +86,6 @@ void Present(SDL_Window* window) {
             return;
         }
         frame = m.submitted;
-        SDL_Surface* surface =
-            m.view.hidden || !WithinLimits(window) ? nullptr : SDL_GetWindowSurface(window);
         if (surface != nullptr) {
             const bool refit = Refit(surface, m.front.get());
             if (refit) {

@@ -1,6 +1,11 @@
 // Text in six font numbers, drawn with SDL2_ttf from the DejaVu faces.
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -40,6 +45,23 @@ std::size_t FirstFaceOf(std::string_view file) {
         ++i;
     }
     return i;
+}
+
+// Why no folder gave the face: the system's reason for the copy that could not be opened (no descriptor
+// left, no permission), else for the missing file; a file that opens is not a font.
+std::string WhyUnopened(const char* file) {
+    int reason = ENOENT;
+    for (const char* folder : kFontFolders) {
+        const int opened = open((std::string(folder) + file).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (opened >= 0) {
+            close(opened);
+            return "not a font file";
+        }
+        if (errno != ENOENT) {
+            reason = errno;
+        }
+    }
+    return std::strerror(reason);
 }
 
 TTF_Font* FontOf(std::uint32_t style) {
@@ -96,9 +118,9 @@ void PrepareFonts() {
         m.fonts[i] = OpenFace(kFaces[i].file, kFaces[i].size);
         // Said once per file: without it, every text in its fonts would vanish without a word.
         if (m.fonts[i] == nullptr && FirstFaceOf(kFaces[i].file) == i) {
-            std::fprintf(stderr,
-                         "Saltwing: cannot open the font file %s in %s or %s; its texts will not show\n",
-                         kFaces[i].file, kFontFolders[0], kFontFolders[1]);
+            std::fprintf(
+                stderr, "Saltwing: cannot open the font file %s in %s or %s: %s; its texts will not show\n",
+                kFaces[i].file, kFontFolders[0], kFontFolders[1], WhyUnopened(kFaces[i].file).c_str());
         }
         // The first render of a font costs most of a millisecond; pay it here, not in the first frame. Each
         // further glyph costs some 50 µs once: the digits, which a play keeps changing, are rendered here

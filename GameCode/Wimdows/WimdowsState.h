@@ -333,5 +333,9 @@ fitting::Size CurrentScreenSize(SDL_Window* window);
 bool PreferTrueColorVisual(SDL_Window* window);
 // True when the connection to the display is gone for good (a Wayland compositor that quit).
 bool DisplayLost(SDL_Window* window);
+// Makes a pointer motion replace the motion before it while that one still waits in Xlib's queue, and has
+// the window's motions come as the core events that can be merged (MotionMerge.cpp): a flood of motions
+// cannot grow the queue. Nothing on other video drivers.
+void MergePointerMotions(SDL_Window* window);
 
 }  // namespace Wimdows::detail

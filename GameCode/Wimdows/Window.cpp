@@ -240,6 +240,7 @@ bool HandleEvents(SDL_Window* window) {
 void RunEventLoop(SDL_Window* window) {
     Module& m = M();
     const int events = EventDescriptorOf(window);
+    MergePointerMotions(window);
     for (;;) {
         m.windowThreadPasses.fetch_add(1);
         std::uint64_t sync = 0;

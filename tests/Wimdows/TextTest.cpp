@@ -1,3 +1,7 @@
+#include <fcntl.h>
+#include <sys/resource.h>
+
+#include <cstdlib>
 #include <string>
 
 #include "WimdowsFixture.h"
@@ -89,6 +93,31 @@ TEST_F(Texts, DashboardLabelsEndBeforeWhatFollowsThem) {
         EXPECT_GT(width, 0u);
         EXPECT_LE(l.x + width, l.next) << l.label;
     }
+}
+
+// Lowers the descriptor limit and opens descriptors until none is left.
+void TakeEveryDescriptor() {
+    const rlimit few{64, 64};
+    setrlimit(RLIMIT_NOFILE, &few);
+    while (open("/dev/null", O_RDONLY | O_CLOEXEC) >= 0) {
+    }
+}
+
+// With every descriptor taken the fonts cannot be opened: the line gives that reason, not a missing file.
+TEST(FontFaults, NoDescriptorLeftIsSaidAsTheSystemSaysIt) {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    GTEST_SKIP() << "the sanitizers' own checks open descriptors, and take a refused one for an error";
+#endif
+    GTEST_FLAG_SET(death_test_style, "threadsafe");  // a fresh process: fonts are opened once per process
+    EXPECT_EXIT(
+        {
+            TakeEveryDescriptor();
+            Window("Game", 1000, 750);
+            std::_Exit(0);
+        },
+        ::testing::ExitedWithCode(0),
+        "Saltwing: cannot open the font file DejaVuSans\\.ttf in fonts/ or [^ ]+: Too many open files; its "
+        "texts will not show");
 }
 
 }  // namespace

@@ -9,8 +9,10 @@
 #include <chrono>
 #include <cstdio>
 #include <memory>
+#include <mutex>
 #include <thread>
 
+#include "PointerFlood.h"
 #include "Time.h"
 #include "TitleBarClose.h"
 #include "WimdowsFixture.h"
@@ -190,6 +192,50 @@ TEST(RealWindow, AWindowLeftAloneSleepsUntilAFrameOrAnXEventWakesIt) {
     }
     EXPECT_EQ(x, 123);
     EXPECT_EQ(y, 45);
+    KillWindow();
+}
+
+// Motions that arrive faster than they are read are merged: each click must still come, in order, where it
+// was made, and the pointer must end where the flood left it.
+TEST(RealWindow, APointerFloodKeepsEveryClickInOrderWhereItWasMade) {
+    Xvfb server;
+    ASSERT_FALSE(server.Display().empty()) << "Xvfb did not start";
+    setenv("DISPLAY", server.Display().c_str(), 1);
+    unsetenv("SDL_VIDEODRIVER");
+    Window("Game", 1000, 750);
+    std::mutex mutex;
+    std::vector<InputEvent> buttons;
+    SetInputObserver([&](const InputEvent& event) {
+        if (event.kind == InputEvent::Kind::LeftDown || event.kind == InputEvent::Kind::LeftUp) {
+            std::lock_guard lock(mutex);
+            buttons.push_back(event);
+        }
+    });
+    // 997 moves apart, clicks land hundreds of pixels apart: none is taken for a double click.
+    const std::optional<Flood> flood =
+        FloodPointer(server.Display().c_str(), wt::NativeWindowId(), 30000, 997);
+    ASSERT_TRUE(flood.has_value()) << "no XTEST on the server";
+    ASSERT_EQ(flood->clicks.size(), 30u);
+    std::int32_t x = -1;
+    std::int32_t y = -1;
+    const auto arrived = [&] {
+        std::lock_guard lock(mutex);
+        MousePos(x, y);
+        return buttons.size() >= 2 * flood->clicks.size() && FloodPoint{x, y} == flood->last;
+    };
+    for (int look = 0; look < 500 && !arrived(); ++look) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    SetInputObserver(nullptr);
+    EXPECT_EQ(x, flood->last.x);
+    EXPECT_EQ(y, flood->last.y);
+    ASSERT_EQ(buttons.size(), 2 * flood->clicks.size());
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        const FloodPoint& click = flood->clicks[i / 2];
+        EXPECT_EQ(buttons[i].kind, i % 2 == 0 ? InputEvent::Kind::LeftDown : InputEvent::Kind::LeftUp) << i;
+        EXPECT_EQ(buttons[i].x, click.x) << i;
+        EXPECT_EQ(buttons[i].y, click.y) << i;
+    }
     KillWindow();
 }
 

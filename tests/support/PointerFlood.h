@@ -1,0 +1,21 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+struct FloodPoint {
+    int x = 0;
+    int y = 0;
+    bool operator==(const FloodPoint&) const = default;
+};
+
+// What a flood did, in window pixels: where it clicked, in order, and where it left the pointer.
+struct Flood {
+    std::vector<FloodPoint> clicks;
+    FloodPoint last;
+};
+
+// Moves the pointer `moves` times over `window` through XTEST, sweeping its width and height, as fast as the
+// server takes the requests; after every `clickEvery`-th move (0: never) it clicks the left button where
+// the pointer is. Nothing when the display, the window or the XTEST extension is missing.
+std::optional<Flood> FloodPointer(const char* display, unsigned long window, int moves, int clickEvery = 0);
