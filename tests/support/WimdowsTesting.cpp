@@ -61,7 +61,7 @@ SDL_Joystick* VirtualPad(std::int32_t pad) {
 
 std::uint32_t BackPixel(std::int32_t x, std::int32_t y) {
     std::lock_guard lock(M().drawMutex);
-    return PixelOf(M().back.get(), x, y);
+    return PixelOf(BackBuffer(), x, y);
 }
 
 std::uint64_t BackHash() {
