@@ -154,7 +154,7 @@ void DrawMaskBitmap(std::uint32_t bitmap, std::uint32_t maskbitmap, std::int32_t
     }
     if (sprite) {
         SDL_Rect target{Far(x), Far(y), sprite->w, sprite->h};
-        BeforeDrawing();
+        BeforeDrawing(target);
         SDL_BlitSurface(sprite.get(), nullptr, m.back.get(), &target);
         Drawn(target);
     }

@@ -22,15 +22,28 @@ bool RowDiffers(const SDL_Surface* now, const SDL_Surface* before, int x0, int x
     return std::memcmp(At(now, x0, y), At(before, x0, y), static_cast<std::size_t>(x1 - x0) * 4) != 0;
 }
 
-int TilesOver(int length, int tile) {
-    return (length + tile - 1) / tile;
+// Marked areas at most; more, and the whole picture is looked at.
+constexpr std::size_t kMostMarks = 256;
+
+// Overlapping areas joined into the rectangles around them, until none overlap: a sprite that moved a little
+// is one area to look at, not two.
+void JoinOverlapping(std::vector<SDL_Rect>& areas) {
+    for (std::size_t i = 0; i < areas.size(); ++i) {
+        for (std::size_t j = i + 1; j < areas.size(); ++j) {
+            if (SDL_HasIntersection(&areas[i], &areas[j]) == SDL_TRUE) {
+                SDL_UnionRect(&areas[i], &areas[j], &areas[i]);
+                areas.erase(areas.begin() + static_cast<std::ptrdiff_t>(j));
+                i = static_cast<std::size_t>(-1);  // the grown area may meet one looked at before
+                break;
+            }
+        }
+    }
 }
 
 }  // namespace
 
-template <class Marked>
-const std::vector<SDL_Rect>& Finder::Scan(const SDL_Surface* now, const SDL_Surface* before,
-                                          const SDL_Rect& area, Marked marked) {
+const std::vector<SDL_Rect>& Finder::Find(const SDL_Surface* now, const SDL_Surface* before,
+                                          const SDL_Rect& area) {
     std::vector<SDL_Rect>& changed = found_;
     changed.clear();
     if (area.w <= 0 || area.h <= 0) {
@@ -44,45 +57,34 @@ const std::vector<SDL_Rect>& Finder::Scan(const SDL_Surface* now, const SDL_Surf
     const auto columnRight = [&](int c) { return std::min(right, (firstColumn + c + 1) * kTileWidth); };
     changedTiles_.assign(static_cast<std::size_t>(columns), false);
     // A tile's flag, to read or to set.
-    const auto changedTile = [&](int c) -> std::vector<bool>::reference {
+    const auto marked = [&](int c) -> std::vector<bool>::reference {
         return changedTiles_[static_cast<std::size_t>(c)];
     };
     for (int top = area.y; top < area.y + area.h;) {
-        const int band = top / kTileHeight;
-        const int bottom = std::min((band + 1) * kTileHeight, area.y + area.h);
-        const auto looked = [&](int c) { return marked(firstColumn + c, band); };
-        int first = 0;
-        int last = columns - 1;
-        while (first <= last && !looked(first)) {
-            ++first;
-        }
-        while (last >= first && !looked(last)) {
-            --last;
-        }
+        const int bottom = std::min((top / kTileHeight + 1) * kTileHeight, area.y + area.h);
         std::fill(changedTiles_.begin(), changedTiles_.end(), false);
-        for (int y = top; first <= last && y < bottom; ++y) {
+        for (int y = top; y < bottom; ++y) {
             // Most rows are the same as before: one compare of the whole row tells.
-            if (!RowDiffers(now, before, columnLeft(first), columnRight(last), y)) {
+            if (!RowDiffers(now, before, left, right, y)) {
                 continue;
             }
-            for (int c = first; c <= last; ++c) {
-                if (looked(c) && !changedTile(c)) {
-                    changedTile(c) = RowDiffers(now, before, columnLeft(c), columnRight(c), y);
+            for (int c = 0; c < columns; ++c) {
+                if (!marked(c)) {
+                    marked(c) = RowDiffers(now, before, columnLeft(c), columnRight(c), y);
                 }
             }
         }
         const std::size_t bandBegin = changed.size();
-        for (int c = first; c <= last;) {
-            if (!changedTile(c)) {
+        for (int c = 0; c < columns;) {
+            if (!marked(c)) {
                 ++c;
                 continue;
             }
-            const int runFirst = c;
-            while (c <= last && changedTile(c)) {
+            const int first = c;
+            while (c < columns && marked(c)) {
                 ++c;
             }
-            const SDL_Rect run{columnLeft(runFirst), top, columnRight(c - 1) - columnLeft(runFirst),
-                               bottom - top};
+            const SDL_Rect run{columnLeft(first), top, columnRight(c - 1) - columnLeft(first), bottom - top};
             // A run under one of the same width in the band above lengthens it instead.
             const auto bandStart = changed.begin() + static_cast<std::ptrdiff_t>(bandBegin);
             const auto above = std::find_if(changed.begin(), bandStart, [&](const SDL_Rect& r) {
@@ -99,51 +101,45 @@ const std::vector<SDL_Rect>& Finder::Scan(const SDL_Surface* now, const SDL_Surf
     return changed;
 }
 
-const std::vector<SDL_Rect>& Finder::Find(const SDL_Surface* now, const SDL_Surface* before,
-                                          const SDL_Rect& area) {
-    return Scan(now, before, area, [](int, int) { return true; });
-}
-
-std::size_t Finder::MarkOf(int column, int band) const {
-    return static_cast<std::size_t>(band * markColumns_ + column);
-}
-
 void Finder::Mark(const SDL_Rect& area, int width, int height) {
     if (width != width_ || height != height_) {
         width_ = width;
         height_ = height;
-        markColumns_ = TilesOver(width, kTileWidth);
-        marks_.assign(MarkOf(0, TilesOver(height, kTileHeight)), true);
-        anyMarked_ = true;
-        return;
+        allMarked_ = true;
     }
     const SDL_Rect whole{0, 0, width, height};
     SDL_Rect inside;
-    if (SDL_IntersectRect(&area, &whole, &inside) != SDL_TRUE) {
+    if (allMarked_ || SDL_IntersectRect(&area, &whole, &inside) != SDL_TRUE) {
         return;
     }
-    const int firstColumn = inside.x / kTileWidth;
-    const int lastColumn = (inside.x + inside.w - 1) / kTileWidth;
-    for (int band = inside.y / kTileHeight; band <= (inside.y + inside.h - 1) / kTileHeight; ++band) {
-        std::fill(marks_.begin() + static_cast<std::ptrdiff_t>(MarkOf(firstColumn, band)),
-                  marks_.begin() + static_cast<std::ptrdiff_t>(MarkOf(lastColumn + 1, band)), true);
+    marked_.push_back(inside);
+    if (marked_.size() > kMostMarks) {
+        allMarked_ = true;
     }
-    anyMarked_ = true;
 }
 
 const std::vector<SDL_Rect>& Finder::FindMarked(const SDL_Surface* now, const SDL_Surface* before) {
-    if (!anyMarked_ || now->w != width_ || now->h != height_) {
-        found_.clear();
-        if (anyMarked_) {
-            // Marks for a picture of another size tell nothing about this one.
-            Find(now, before, {0, 0, now->w, now->h});
-        }
+    if (allMarked_) {
+        Find(now, before, {0, 0, now->w, now->h});
     } else {
-        Scan(now, before, {0, 0, width_, height_},
-             [this](int column, int band) { return static_cast<bool>(marks_[MarkOf(column, band)]); });
+        found_.clear();
+        JoinOverlapping(marked_);
+        for (const SDL_Rect& area : marked_) {
+            int first = area.y + area.h;
+            int last = area.y - 1;
+            for (int y = area.y; y < area.y + area.h; ++y) {
+                if (RowDiffers(now, before, area.x, area.x + area.w, y)) {
+                    first = std::min(first, y);
+                    last = y;
+                }
+            }
+            if (first <= last) {
+                found_.push_back({area.x, first, area.w, last - first + 1});
+            }
+        }
     }
-    std::fill(marks_.begin(), marks_.end(), false);
-    anyMarked_ = false;
+    marked_.clear();
+    allMarked_ = false;
     return found_;
 }
 

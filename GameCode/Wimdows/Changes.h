@@ -19,29 +19,23 @@ class Finder {
     const std::vector<SDL_Rect>& Find(const SDL_Surface* now, const SDL_Surface* before,
                                       const SDL_Rect& area);
 
-    // Notes that `area` of a picture of this size may have changed: the tiles it touches are looked at by
-    // the next FindMarked. A picture of another size than the marks so far has all of its tiles marked.
+    // Notes that `area` of a picture of this size may have changed: FindMarked looks there. A picture of
+    // another size than the marks so far has all of it marked.
     void Mark(const SDL_Rect& area, int width, int height);
-    // As Find over the whole picture, looking only at the tiles marked since the last FindMarked (clipped
-    // to the picture); the marks are cleared.
+    // The parts of `now` that differ from `before` within the areas marked since the last FindMarked (rows
+    // of the marked areas, overlapping ones joined first, each row compared once); the marks are cleared.
+    // Valid until the next call.
     const std::vector<SDL_Rect>& FindMarked(const SDL_Surface* now, const SDL_Surface* before);
-    // No tile marked, and no picture size known.
+    // No area marked, and no picture size known.
     void Forget();
 
   private:
-    // Find in `area`, looking only at the tiles that `marked` tells (by column and band of the picture).
-    template <class Marked>
-    const std::vector<SDL_Rect>& Scan(const SDL_Surface* now, const SDL_Surface* before, const SDL_Rect& area,
-                                      Marked marked);
-
     std::vector<bool> changedTiles_;  // of the band being looked at
     std::vector<SDL_Rect> found_;
-    std::size_t MarkOf(int column, int band) const;
+    std::vector<SDL_Rect> marked_;  // within the picture
+    bool allMarked_ = false;
     int width_ = 0;  // of the picture the marks are for
     int height_ = 0;
-    int markColumns_ = 0;
-    std::vector<bool> marks_;  // band by band
-    bool anyMarked_ = false;
 };
 
 }  // namespace Wimdows::changes

@@ -128,7 +128,7 @@ void Text(const char* text, std::int32_t x, std::int32_t y) {
         return;
     }
     SDL_Rect target{Far(x), Far(y), glyphs->w, glyphs->h};
-    BeforeDrawing();
+    BeforeDrawing(target);
     SDL_BlitSurface(glyphs, nullptr, m.back.get(), &target);
     Drawn(target);
 }

@@ -144,10 +144,13 @@ struct Layer {
 // What the back buffer holds, so that a frame that starts with the same backdrop as the last one needs only
 // the areas drawn over it restored: a play draws its sky and sea every frame, and they stand still.
 struct Backdrop {
-    // The layers copied in this order give the back buffer, except in `over`. The first one covers the
-    // whole back buffer; none: nothing is known.
+    // The layers copied in this order give the back buffer, except in `over` and `owed`. The first one
+    // covers the whole back buffer; none: nothing is known.
     std::vector<Layer> layers;
     std::vector<SDL_Rect> over;  // drawn since, clipped to the back buffer
+    // Drawn over the layers before they were drawn again, and not restored yet: an area is restored when
+    // something is drawn over part of it or the back buffer is read, and never when a picture covers it.
+    std::vector<SDL_Rect> owed;
     // The layers drawn again one after the other, nothing else between, since the first one was: the back
     // buffer holds all of them, and the rest must come next or be taken out again (Settle).
     std::size_t redrawn = 0;
@@ -284,10 +287,10 @@ void SetIcon(SDL_Window* window);
 
 // ---- What frames draw (Drawn.cpp); everything here needs drawMutex held -----------------------------------
 
-// Every drawing call but DrawBitmap's calls BeforeDrawing before it writes the back buffer, and Drawn with
-// the area it drew after: the area is noted for restoring and handing over, and handed over at once when
-// buffering is off.
-void BeforeDrawing();
+// Every drawing call but DrawBitmap's calls BeforeDrawing with the area it will draw before it writes the
+// back buffer, and Drawn with the area it drew after: the area is noted for restoring and handing over, and
+// handed over at once when buffering is off.
+void BeforeDrawing(const SDL_Rect& area);
 void Drawn(const SDL_Rect& area);
 // DrawBitmap: the picture, which has no see-through pixels, copied with its corner at `at`.
 void DrawOpaque(const SharedSurface& picture, SDL_Point at);
