@@ -80,13 +80,12 @@ void RestoreOwedUnder(const SDL_Rect& area) {
 }
 
 // The layers after the ones drawn again are taken out of the back buffer: where they lie, the ones drawn
-// again are copied afresh.
+// again are copied afresh. Areas still owed are restored later from the layers that stay.
 void DropUndrawnLayers() {
     Backdrop& b = M().backdrop;
     if (b.redrawn == b.layers.size()) {
         return;
     }
-    RestoreAllOwed();
     for (std::size_t i = b.redrawn; i < b.layers.size(); ++i) {
         Compose(b.redrawn, b.layers[i].place);
     }
@@ -171,7 +170,6 @@ void DrawOpaque(const SharedSurface& picture, SDL_Point at) {
     } else if (b.redrawn > 0) {
         // One more layer of this frame's backdrop.
         DropUndrawnLayers();
-        RestoreAllOwed();
         b.layers.push_back(Layer{picture, place});
         ++b.redrawn;
         CopyPixels(picture.get(), {0, 0, picture->w, picture->h}, back, at);
