@@ -74,6 +74,7 @@ TEST_F(DrawnAreas, WhatMovesLeavesNoTraceWhateverItIsDrawnWith) {
         DrawBitmap(sea, 0, 650);
         DrawBitmap(block, 100 + 7 * i, 640);  // over the sea and the sky
         DrawMaskBitmap(block, block, 300 - 5 * i, 200 + 3 * i);
+        DrawBitmap(block, 500 + 6 * i, 500);  // a picture over what was drawn last frame, but not all of it
         Rectangle(600 + 9 * i, 100, 640 + 9 * i, 130, kRed, true);
         Disc(800, 400 + 11 * i, 15, kWhite);
         ThickLine(10, 10 + i, 300, 500 - 20 * i, kBlack, 5);
