@@ -23,18 +23,22 @@ bool RowDiffers(const SDL_Surface* now, const SDL_Surface* before, int x0, int x
 }
 
 // Marked areas at most; more, and the whole picture is looked at.
-constexpr std::size_t kMostMarks = 256;
+constexpr std::size_t kMostMarks = 1024;
 
 // Overlapping areas joined into the rectangles around them, until none overlap: a sprite that moved a little
 // is one area to look at, not two.
 void JoinOverlapping(std::vector<SDL_Rect>& areas) {
     for (std::size_t i = 0; i < areas.size(); ++i) {
-        for (std::size_t j = i + 1; j < areas.size(); ++j) {
-            if (SDL_HasIntersection(&areas[i], &areas[j]) == SDL_TRUE) {
+        // The grown area may meet any other, also one looked at before.
+        for (std::size_t j = 0; j < areas.size(); ++j) {
+            if (j != i && SDL_HasIntersection(&areas[i], &areas[j]) == SDL_TRUE) {
                 SDL_UnionRect(&areas[i], &areas[j], &areas[i]);
-                areas.erase(areas.begin() + static_cast<std::ptrdiff_t>(j));
-                i = static_cast<std::size_t>(-1);  // the grown area may meet one looked at before
-                break;
+                areas[j] = areas.back();
+                areas.pop_back();
+                if (i == areas.size()) {
+                    i = j;  // the grown area was the last one, moved into j's place
+                }
+                j = static_cast<std::size_t>(-1);
             }
         }
     }
