@@ -64,17 +64,6 @@ const BitStruct* Entry(std::uint32_t handle) {
     return &m.bit[handle - 1];
 }
 
-// Copies a surface into the back buffer at (x, y), clipped; shows it at once when unbuffered.
-void Blit(SDL_Surface* source, std::int32_t x, std::int32_t y) {
-    SDL_Rect target{Far(x), Far(y), source->w, source->h};
-    if (SDL_HasColorKey(source) == SDL_TRUE) {
-        SDL_BlitSurface(source, nullptr, M().back.get(), &target);
-    } else {
-        CopyPixels(source, {0, 0, source->w, source->h}, M().back.get(), {target.x, target.y});
-    }
-    ShowIfUnbuffered(target);
-}
-
 }  // namespace
 
 namespace detail {
@@ -147,7 +136,7 @@ void DrawBitmap(std::uint32_t bitmap, std::int32_t x, std::int32_t y) {
     std::lock_guard lock(m.drawMutex);
     const BitStruct* entry = Entry(bitmap);
     if (m.back && entry != nullptr) {
-        Blit(entry->hbit.get(), x, y);
+        DrawOpaque(entry->hbit, {Far(x), Far(y)});
     }
 }
 
@@ -164,7 +153,10 @@ void DrawMaskBitmap(std::uint32_t bitmap, std::uint32_t maskbitmap, std::int32_t
         sprite = MakeMaskedSprite(image->hbit.get(), mask->hbit.get());
     }
     if (sprite) {
-        Blit(sprite.get(), x, y);
+        SDL_Rect target{Far(x), Far(y), sprite->w, sprite->h};
+        BeforeDrawing(target);
+        SDL_BlitSurface(sprite.get(), nullptr, m.back.get(), &target);
+        Drawn(target);
     }
 }
 

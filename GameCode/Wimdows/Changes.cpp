@@ -22,6 +22,28 @@ bool RowDiffers(const SDL_Surface* now, const SDL_Surface* before, int x0, int x
     return std::memcmp(At(now, x0, y), At(before, x0, y), static_cast<std::size_t>(x1 - x0) * 4) != 0;
 }
 
+// Marked areas at most; more, and the whole picture is looked at.
+constexpr std::size_t kMostMarks = 1024;
+
+// Overlapping areas joined into the rectangles around them, until none overlap: a sprite that moved a little
+// is one area to look at, not two.
+void JoinOverlapping(std::vector<SDL_Rect>& areas) {
+    for (std::size_t i = 0; i < areas.size(); ++i) {
+        // The grown area may meet any other, also one looked at before.
+        for (std::size_t j = 0; j < areas.size(); ++j) {
+            if (j != i && SDL_HasIntersection(&areas[i], &areas[j]) == SDL_TRUE) {
+                SDL_UnionRect(&areas[i], &areas[j], &areas[i]);
+                areas[j] = areas.back();
+                areas.pop_back();
+                if (i == areas.size()) {
+                    i = j;  // the grown area was the last one, moved into j's place
+                }
+                j = static_cast<std::size_t>(-1);
+            }
+        }
+    }
+}
+
 }  // namespace
 
 const std::vector<SDL_Rect>& Finder::Find(const SDL_Surface* now, const SDL_Surface* before,
@@ -81,6 +103,52 @@ const std::vector<SDL_Rect>& Finder::Find(const SDL_Surface* now, const SDL_Surf
         top = bottom;
     }
     return changed;
+}
+
+void Finder::Mark(const SDL_Rect& area, int width, int height) {
+    if (width != width_ || height != height_) {
+        width_ = width;
+        height_ = height;
+        allMarked_ = true;
+    }
+    const SDL_Rect whole{0, 0, width, height};
+    SDL_Rect inside;
+    if (allMarked_ || SDL_IntersectRect(&area, &whole, &inside) != SDL_TRUE) {
+        return;
+    }
+    marked_.push_back(inside);
+    if (marked_.size() > kMostMarks) {
+        allMarked_ = true;
+    }
+}
+
+const std::vector<SDL_Rect>& Finder::FindMarked(const SDL_Surface* now, const SDL_Surface* before) {
+    if (allMarked_) {
+        Find(now, before, {0, 0, now->w, now->h});
+    } else {
+        found_.clear();
+        JoinOverlapping(marked_);
+        for (const SDL_Rect& area : marked_) {
+            int first = area.y + area.h;
+            int last = area.y - 1;
+            for (int y = area.y; y < area.y + area.h; ++y) {
+                if (RowDiffers(now, before, area.x, area.x + area.w, y)) {
+                    first = std::min(first, y);
+                    last = y;
+                }
+            }
+            if (first <= last) {
+                found_.push_back({area.x, first, area.w, last - first + 1});
+            }
+        }
+    }
+    marked_.clear();
+    allMarked_ = false;
+    return found_;
+}
+
+void Finder::Forget() {
+    *this = Finder{};
 }
 
 }  // namespace Wimdows::changes

@@ -19,9 +19,23 @@ class Finder {
     const std::vector<SDL_Rect>& Find(const SDL_Surface* now, const SDL_Surface* before,
                                       const SDL_Rect& area);
 
+    // Notes that `area` of a picture of this size may have changed: FindMarked looks there. A picture of
+    // another size than the marks so far has all of it marked.
+    void Mark(const SDL_Rect& area, int width, int height);
+    // The parts of `now` that differ from `before` within the areas marked since the last FindMarked (rows
+    // of the marked areas, overlapping ones joined first, each row compared once); the marks are cleared.
+    // Valid until the next call.
+    const std::vector<SDL_Rect>& FindMarked(const SDL_Surface* now, const SDL_Surface* before);
+    // No area marked, and no picture size known.
+    void Forget();
+
   private:
     std::vector<bool> changedTiles_;  // of the band being looked at
     std::vector<SDL_Rect> found_;
+    std::vector<SDL_Rect> marked_;  // within the picture
+    bool allMarked_ = false;
+    int width_ = 0;  // of the picture the marks are for
+    int height_ = 0;
 };
 
 }  // namespace Wimdows::changes

@@ -1,31 +1,31 @@
-// Handing frames over: what a drawing call or UpdateWindow changed in the back buffer goes to the window
-// thread, which presents it.
+// Handing frames over: what drawing calls changed in the back buffer goes to the window thread, which
+// presents it.
 #include "WimdowsState.h"
 
 namespace Wimdows {
 
 namespace detail {
 
-void PresentArea(SDL_Rect area) {
+void HandOver() {
     Module& m = M();
     if (!m.back || !m.handOver) {
         return;
     }
-    const SDL_Rect whole{0, 0, m.back->w, m.back->h};
-    SDL_Rect visible;
-    if (SDL_IntersectRect(&area, &whole, &visible) != SDL_TRUE) {
-        return;
+    SDL_Surface* back = BackBuffer();
+    if (!m.incremental) {
+        m.changes.Mark({0, 0, back->w, back->h}, back->w, back->h);
     }
     // Only this thread writes the front buffer, and it holds drawMutex, under which the window thread
-    // releases it: comparing needs no lock, so presenting never waits for it.
-    const std::vector<SDL_Rect>& changed = m.changes.Find(m.back.get(), m.front.get(), visible);
+    // releases it: comparing needs no lock, so presenting never waits for it. Outside what was written
+    // since the last hand-over, the two buffers are the same.
+    const std::vector<SDL_Rect>& changed = m.changes.FindMarked(back, m.front.get());
     if (changed.empty()) {
         return;
     }
     {
         std::lock_guard lock(m.frontMutex);
         for (const SDL_Rect& r : changed) {
-            CopyPixels(m.back.get(), r, m.front.get(), {r.x, r.y});
+            CopyPixels(back, r, m.front.get(), {r.x, r.y});
         }
         m.dirty.insert(m.dirty.end(), changed.begin(), changed.end());
         if (m.dirty.size() > kMostDirtyAreas) {
@@ -41,12 +41,6 @@ void PresentArea(SDL_Rect area) {
     m.wake.Notify();
 }
 
-void ShowIfUnbuffered(const SDL_Rect& area) {
-    if (!M().buffering) {
-        PresentArea(area);
-    }
-}
-
 }  // namespace detail
 
 using namespace detail;
@@ -58,7 +52,7 @@ void SetBuffering(bool state) {
         return;
     }
     if (m.buffering && !state) {
-        PresentArea(SDL_Rect{0, 0, m.back->w, m.back->h});
+        HandOver();
     }
     m.buffering = state;
 }
@@ -66,9 +60,7 @@ void SetBuffering(bool state) {
 void UpdateWindow() {
     Module& m = M();
     std::lock_guard lock(m.drawMutex);
-    if (m.back) {
-        PresentArea(SDL_Rect{0, 0, m.back->w, m.back->h});
-    }
+    HandOver();
 }
 
 }  // namespace Wimdows

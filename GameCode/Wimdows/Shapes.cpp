@@ -164,8 +164,9 @@ void UpdateDC(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1
     std::lock_guard lock(m.drawMutex);
     if (m.back) {
         const SDL_Rect box = BoxOf(x0, y0, x1, y1);
+        BeforeDrawing(box);
         draw(m.back.get(), box);
-        ShowIfUnbuffered(box);
+        Drawn(box);
     }
 }
 
@@ -231,14 +232,16 @@ void Polygon(std::uint32_t n, const std::int32_t* x, const std::int32_t* y, std:
         high = Point{std::max(high.x, points[i].x), std::max(high.y, points[i].y)};
     }
     const Uint32 pixel = ToPixel(color);
+    const SDL_Rect box = BoxOf(static_cast<std::int32_t>(low.x), static_cast<std::int32_t>(low.y),
+                               static_cast<std::int32_t>(high.x), static_cast<std::int32_t>(high.y));
+    BeforeDrawing(box);
     if (fill) {
         FillWinding(m.back.get(), points, low.y, high.y, pixel);
     }
     for (std::size_t i = 0; i < points.size(); ++i) {
         Line(m.back.get(), points[i], points[(i + 1) % points.size()], pixel);
     }
-    ShowIfUnbuffered(BoxOf(static_cast<std::int32_t>(low.x), static_cast<std::int32_t>(low.y),
-                           static_cast<std::int32_t>(high.x), static_cast<std::int32_t>(high.y)));
+    Drawn(box);
 }
 
 void ThickLine(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1, std::uint32_t color,

@@ -8,8 +8,25 @@ namespace Wimdows::detail {
 
 namespace {
 
-// A colour that no pixel of the picture has.
+bool Uses(SDL_Surface* image, Uint32 color) {
+    for (int y = 0; y < image->h; ++y) {
+        const Uint32* row = Row(image, y);
+        if (std::any_of(row, row + image->w,
+                        [color](Uint32 pixel) { return (pixel & 0xFFFFFFu) == color; })) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A colour that no pixel of the picture has. A sprite is made in the frame that first draws it: a few
+// colours no drawing uses are tried first, each with one look at the pixels, before all of them are sorted.
 Uint32 UnusedColor(SDL_Surface* image) {
+    for (const Uint32 rare : {0xFF00FFu, 0x01FE01u, 0xFE01FDu, 0x02FD03u}) {
+        if (!Uses(image, rare)) {
+            return rare;
+        }
+    }
     std::vector<Uint32> used;
     used.reserve(static_cast<std::size_t>(image->w) * static_cast<std::size_t>(image->h));
     for (int y = 0; y < image->h; ++y) {

@@ -150,8 +150,9 @@ void Text(const char* text, std::int32_t x, std::int32_t y) {
         return;
     }
     SDL_Rect target{Far(x), Far(y), glyphs->w, glyphs->h};
+    BeforeDrawing(target);
     SDL_BlitSurface(glyphs, nullptr, m.back.get(), &target);
-    ShowIfUnbuffered(target);
+    Drawn(target);
 }
 
 void TextInt(std::int32_t number, std::int32_t x, std::int32_t y) {

@@ -117,6 +117,27 @@ struct View {
     std::chrono::steady_clock::time_point nextDisplayCheck;
 };
 
+// A picture copied whole into the back buffer at a place: one layer of a frame's backdrop.
+struct Layer {
+    SharedSurface picture;  // held, so that its address names these pixels for as long as the layer is known
+    SDL_Rect place{0, 0, 0, 0};
+};
+
+// What the back buffer holds, so that a frame that starts with the same backdrop as the last one needs only
+// the areas drawn over it restored: a play draws its sky and sea every frame, and they stand still.
+struct Backdrop {
+    // The layers copied in this order give the back buffer, except in `over` and `owed`. The first one
+    // covers the whole back buffer; none: nothing is known.
+    std::vector<Layer> layers;
+    std::vector<SDL_Rect> over;  // drawn since, clipped to the back buffer
+    // Drawn over the layers before they were drawn again, and not restored yet: an area is restored when
+    // something is drawn over part of it or the back buffer is read, and never when a picture covers it.
+    std::vector<SDL_Rect> owed;
+    // The layers drawn again one after the other, nothing else between, since the first one was: the back
+    // buffer holds all of them, and the rest must come next or be taken out again (Settle).
+    std::size_t redrawn = 0;
+};
+
 struct FontStruct {
     std::uint32_t style = 0;
     std::uint32_t color = 0;  // 0x00BBGGRR
@@ -135,12 +156,14 @@ struct Module {
     SurfacePtr back;  // present exactly while a window is open
     bool buffering = false;
     bool handOver = true;        // false: frames stay in the back buffer (benchmarks time the drawing alone)
+    bool incremental = true;     // false: every frame composed and compared whole (tests compare the two)
     std::vector<BitStruct> bit;  // bitlen = bit.size()
     std::map<BitmapKey, LoadedPicture> loaded;
     std::string unreadPicture;  // why the first picture not read since it was last said could not be read
     bool picturesRead = false;  // whether any picture has been read in this run
     std::map<std::pair<SDL_Surface*, SDL_Surface*>, SurfacePtr> masked;  // (image, mask) -> keyed sprite
-    changes::Finder changes;  // what a frame changed, against the front buffer
+    Backdrop backdrop;
+    changes::Finder changes;  // marks where the back buffer was written since the last hand-over
 
     // Hand-over to the window thread. Lock order: drawMutex before frontMutex.
     std::mutex frontMutex;
@@ -246,13 +269,25 @@ bool HandleWindowEvent(SDL_Window* window, const SDL_Event& event);
 // The game's icon on the window, when the data folder has it.
 void SetIcon(SDL_Window* window);
 
+// ---- What frames draw (Drawn.cpp); everything here needs drawMutex held -----------------------------------
+
+// Every drawing call but DrawBitmap's calls BeforeDrawing with the area it will draw before it writes the
+// back buffer, and Drawn with the area it drew after: the area is noted for restoring and handing over, and
+// handed over at once when buffering is off.
+void BeforeDrawing(const SDL_Rect& area);
+void Drawn(const SDL_Rect& area);
+// DrawBitmap: the picture, which has no see-through pixels, copied with its corner at `at`.
+void DrawOpaque(const SharedSurface& picture, SDL_Point at);
+// The back buffer as the drawing calls so far have made it; nullptr with no window open. Everything that
+// reads the back buffer reads it through here.
+SDL_Surface* BackBuffer();
+// The window's buffers are gone or new: nothing drawn is known.
+void ForgetDrawn();
+
 // ---- Handing frames over (HandOver.cpp) -------------------------------------------------------------------
 
-// Hands what changed in the given area of the back buffer (clipped to it) to the window thread. Needs
-// drawMutex held.
-void PresentArea(SDL_Rect area);
-// Presents the area when buffering is off, as every drawing call does. Needs drawMutex held.
-void ShowIfUnbuffered(const SDL_Rect& area);
+// Hands what changed in the back buffer since the last hand-over to the window thread. Needs drawMutex held.
+void HandOver();
 
 // ---- Picture files (PictureFiles.cpp) ---------------------------------------------------------------------
 

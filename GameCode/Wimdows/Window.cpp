@@ -288,6 +288,7 @@ void FreeWindow() {
     m.presented.notify_all();
     m.syncDone.notify_all();
     m.back.reset();
+    ForgetDrawn();
     m.window.xlen = 0;
     m.window.ylen = 0;
     m.buffering = false;

@@ -1,6 +1,7 @@
 // Test-only access to the window layer's state.
 #include "WimdowsTesting.h"
 
+#include <cstring>
 #include <set>
 
 #include "WimdowsFrames.h"
@@ -61,7 +62,7 @@ SDL_Joystick* VirtualPad(std::int32_t pad) {
 
 std::uint32_t BackPixel(std::int32_t x, std::int32_t y) {
     std::lock_guard lock(M().drawMutex);
-    return PixelOf(M().back.get(), x, y);
+    return PixelOf(BackBuffer(), x, y);
 }
 
 std::uint64_t BackHash() {
@@ -96,6 +97,23 @@ std::vector<std::uint32_t> PresentedFrame() {
     frames::WaitPresented();
     std::lock_guard lock(M().frontMutex);
     return ColorsOf(M().front.get());
+}
+
+bool HandedOverIsBack() {
+    Module& m = M();
+    std::lock_guard lock(m.drawMutex);
+    const SDL_Surface* back = BackBuffer();
+    std::lock_guard frontLock(m.frontMutex);
+    const SDL_Surface* front = m.front.get();
+    if (back == nullptr || front == nullptr) {
+        return false;
+    }
+    for (int y = 0; y < back->h; ++y) {
+        if (std::memcmp(Row(back, y), Row(front, y), static_cast<std::size_t>(back->w) * 4) != 0) {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::uint32_t BitLen() {

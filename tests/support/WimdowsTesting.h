@@ -24,6 +24,9 @@ std::uint64_t FramesHandedOver();
 std::uint32_t PresentedPixel(std::int32_t x, std::int32_t y);
 std::uint64_t PresentedHash();
 std::vector<std::uint32_t> PresentedFrame();
+// Whether the last frame handed over to the window thread is the back buffer, pixel for pixel (false with
+// no window open).
+bool HandedOverIsBack();
 // Whether the window shows the pause plaque, once the window thread has caught up with the latest change.
 bool PausePlaqueShown();
 

@@ -10,8 +10,8 @@ namespace replay {
 
 class FrameHashes {
   public:
-    // Every `stride`-th frame is hashed (reading the back buffer costs about a millisecond), and every
-    // `sampleEvery` frames the chain is kept as a sample; `perFrame`, if given, gets a line
+    // Every `stride`-th frame is hashed (reading the back buffer costs some tenths of a millisecond), and
+    // every `sampleEvery` frames the chain is kept as a sample; `perFrame`, if given, gets a line
     // "<frame> <hash> <chain>" for every hashed frame.
     FrameHashes(std::int64_t sampleEvery, std::int64_t stride, std::ostream* perFrame = nullptr);
 
