@@ -3,8 +3,9 @@
 # writes its packages beside the source folder), checks them with lintian, unpacks them into a temporary
 # root and runs the game from there under Xvfb: --help, --version and an unknown option, then the menu from
 # an unrelated working directory, with the data found beside the program. Last, debian/rules clean must
-# leave the source folder as it was.
-# Usage: deb_check.sh <source folder>
+# leave the source folder as it was. Given a CMake tree already built from that source, the packages are made
+# from its programs and data (debian/rules' SALTWING_BUILT_TREE) instead of compiling everything again.
+# Usage: deb_check.sh <source folder> [<built tree>]
 set -euo pipefail
 source_dir=$(cd "$1" && pwd)
 
@@ -24,9 +25,18 @@ mkdir "$pkg/src"
 (cd "$pkg/src" && find . | sort) >"$pkg/before"
 
 echo "building the packages"
-# debhelper gives the build a HOME of its own, where the compiler cache would start empty every time: point it
-# at the user's cache, with paths taken relative to this copy, so that a second run compiles nothing anew.
-if command -v ccache >/dev/null; then
+if (($# > 1)); then
+    grep -qx "CMAKE_HOME_DIRECTORY:INTERNAL=$source_dir" "$2/CMakeCache.txt" ||
+        fail "$2 is not a build tree of $source_dir"
+    # Up to date with the source first: what gets packaged is what this source builds.
+    cmake --build "$2" --target playable saltwing-replay >"$pkg/tree.log" 2>&1 ||
+        fail "building $2: $(tail -n 30 "$pkg/tree.log")"
+    SALTWING_BUILT_TREE=$(cd "$2" && pwd)
+    export SALTWING_BUILT_TREE
+elif command -v ccache >/dev/null; then
+    # debhelper gives the build a HOME of its own, where the compiler cache would start empty every time:
+    # point it at the user's cache, with paths taken relative to this copy, so that a second run compiles
+    # nothing anew.
     CCACHE_DIR=$(ccache --get-config cache_dir)
     export CCACHE_DIR CCACHE_BASEDIR=$pkg/src CCACHE_NOHASHDIR=true
 fi
