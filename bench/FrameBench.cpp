@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "Wimdows.h"
+#include "Wimdows/Wimdows.h"
 #include "WimdowsTesting.h"
 
 namespace {

@@ -23,11 +23,11 @@
 #include "Recording.h"
 #include "Replay.h"
 #include "ScreenRun.h"
-#include "State.h"
-#include "Time.h"
-#include "TimeTesting.h"
-#include "Wimdows.h"
-#include "WimdowsFrames.h"
+#include "Spel/State.h"
+#include "Time/Time.h"
+#include "Time/TimeTesting.h"
+#include "Wimdows/Wimdows.h"
+#include "Wimdows/WimdowsFrames.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "Time.h"
+#include "Time/Time.h"
 
 namespace {
 

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "ScreenRun.h"
-#include "Time.h"
-#include "TimeTesting.h"
-#include "Wimdows.h"
+#include "Time/Time.h"
+#include "Time/TimeTesting.h"
+#include "Wimdows/Wimdows.h"
 
 namespace {
 

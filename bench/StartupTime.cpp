@@ -17,10 +17,10 @@
 #include <sstream>
 #include <string>
 
-#include "Menu.h"
-#include "Time.h"
-#include "Wimdows.h"
-#include "WimdowsFrames.h"
+#include "Menu/Menu.h"
+#include "Time/Time.h"
+#include "Wimdows/Wimdows.h"
+#include "Wimdows/WimdowsFrames.h"
 
 namespace {
 

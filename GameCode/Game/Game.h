@@ -6,7 +6,7 @@
 #include <optional>
 #include <span>
 
-#include "Screen.h"
+#include "Game/Screen/Screen.h"
 
 namespace Game {
 

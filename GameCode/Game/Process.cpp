@@ -7,7 +7,7 @@
 #include <csignal>
 
 #include "Game.h"
-#include "Wimdows.h"
+#include "Wimdows/Wimdows.h"
 
 namespace Game {
 

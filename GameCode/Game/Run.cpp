@@ -3,9 +3,9 @@
 #include <cstdlib>
 
 #include "Game.h"
-#include "Menu.h"
-#include "Spel.h"
-#include "Wimdows.h"
+#include "Menu/Menu.h"
+#include "Spel/Spel.h"
+#include "Wimdows/Wimdows.h"
 
 namespace Game {
 

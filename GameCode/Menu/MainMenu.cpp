@@ -1,7 +1,7 @@
 // The main menu.
 #include "Menu.h"
 #include "MenuState.h"
-#include "Wimdows.h"
+#include "Wimdows/Wimdows.h"
 
 namespace Menu {
 

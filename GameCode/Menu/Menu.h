@@ -2,7 +2,7 @@
 // button and returns the screen that follows.
 #pragma once
 
-#include "Screen.h"
+#include "Game/Screen/Screen.h"
 
 namespace Menu {
 

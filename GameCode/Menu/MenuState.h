@@ -4,8 +4,8 @@
 #include <array>
 #include <cstdint>
 
-#include "Screen.h"
-#include "StandardMenu.h"
+#include "Game/Screen/Screen.h"
+#include "StandardMenu/StandardMenu.h"
 
 namespace Menu {
 

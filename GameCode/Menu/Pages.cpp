@@ -3,7 +3,7 @@
 
 #include "Menu.h"
 #include "MenuState.h"
-#include "Wimdows.h"
+#include "Wimdows/Wimdows.h"
 
 namespace Menu {
 

@@ -4,8 +4,8 @@
 
 #include "Menu.h"
 #include "MenuState.h"
-#include "Music.h"
-#include "Wimdows.h"
+#include "Music/Music.h"
+#include "Wimdows/Wimdows.h"
 
 namespace Menu {
 

@@ -8,7 +8,7 @@
 
 #include "Music.h"
 #include "SoundTable.h"
-#include "Time.h"
+#include "Time/Time.h"
 
 namespace Music {
 

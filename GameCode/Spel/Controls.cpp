@@ -5,12 +5,12 @@
 
 #include "Enemies.h"
 #include "EnemyParts.h"
-#include "Music.h"
+#include "Music/Music.h"
 #include "Play.h"
 #include "Spel.h"
 #include "SpelTesting.h"
-#include "StandardMenu.h"
-#include "Wimdows.h"
+#include "StandardMenu/StandardMenu.h"
+#include "Wimdows/Wimdows.h"
 
 namespace Spel {
 

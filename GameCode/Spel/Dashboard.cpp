@@ -1,7 +1,7 @@
 // The dashboard along the top of the window, and the fuel and bomb economy it keeps.
 #include "Play.h"
-#include "StandardMenu.h"
-#include "Wimdows.h"
+#include "StandardMenu/StandardMenu.h"
+#include "Wimdows/Wimdows.h"
 
 namespace Spel {
 

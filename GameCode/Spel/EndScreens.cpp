@@ -1,9 +1,9 @@
 // The game-over and win screens and what their buttons do.
-#include "Music.h"
+#include "Music/Music.h"
 #include "Play.h"
 #include "Spel.h"
-#include "StandardMenu.h"
-#include "Wimdows.h"
+#include "StandardMenu/StandardMenu.h"
+#include "Wimdows/Wimdows.h"
 
 namespace Spel {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "State.h"
-#include "Wimdows.h"
+#include "Wimdows/Wimdows.h"
 
 namespace Spel::enemies {
 

@@ -1,7 +1,7 @@
 // The aeroplane's flight: keys to movement, the fall, landing on the friendly ship, the pause, the crashes.
-#include "Music.h"
+#include "Music/Music.h"
 #include "Play.h"
-#include "Wimdows.h"
+#include "Wimdows/Wimdows.h"
 
 namespace Spel {
 

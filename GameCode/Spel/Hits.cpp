@@ -2,7 +2,7 @@
 // the boats. Every box is strict: a point on its edge is no hit.
 #include "Enemies.h"
 #include "EnemyParts.h"
-#include "Music.h"
+#include "Music/Music.h"
 
 namespace Spel {
 

@@ -3,7 +3,7 @@
 #include <span>
 
 #include "Play.h"
-#include "Wimdows.h"
+#include "Wimdows/Wimdows.h"
 
 namespace Spel {
 

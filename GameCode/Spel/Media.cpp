@@ -1,10 +1,10 @@
 // A start from the main menu: the game's pictures, the engine sounds, level 1, difficulty 1, score 0.
 #include <cstdio>
 
-#include "Music.h"
+#include "Music/Music.h"
 #include "Play.h"
 #include "Spel.h"
-#include "Wimdows.h"
+#include "Wimdows/Wimdows.h"
 
 namespace Spel {
 

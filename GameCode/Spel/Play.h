@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "Screen.h"
+#include "Game/Screen/Screen.h"
 #include "State.h"
 
 namespace Spel {

@@ -2,7 +2,7 @@
 // and its bomb. A bullet hit gives half a second of immunity to everything.
 #include "Enemies.h"
 #include "EnemyParts.h"
-#include "Music.h"
+#include "Music/Music.h"
 
 namespace Spel {
 

@@ -1,7 +1,7 @@
 // Keys beyond the flight keys: the difficulty from the keyboard and a pad's shoulders, and a pad's Back held
 // long enough to end the play (no single press of a pad button quits).
 #include "Play.h"
-#include "Wimdows.h"
+#include "Wimdows/Wimdows.h"
 
 namespace Spel {
 

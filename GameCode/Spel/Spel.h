@@ -1,7 +1,7 @@
 // Spel: the game. Its screens are entered from the main menu and return the screen that follows.
 #pragma once
 
-#include "Screen.h"
+#include "Game/Screen/Screen.h"
 
 namespace Spel {
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 
 #include "IndexedArray.h"
-#include "StandardMenu.h"
-#include "Time.h"
+#include "StandardMenu/StandardMenu.h"
+#include "Time/Time.h"
 
 namespace Spel {
 

@@ -1,7 +1,7 @@
 // The gun and the bombs. A release computes the volley's whole path at once; after that every frame draws
 // the volley at its current point and moves it on when it has stood there long enough.
 #include "Play.h"
-#include "Wimdows.h"
+#include "Wimdows/Wimdows.h"
 
 namespace Spel {
 

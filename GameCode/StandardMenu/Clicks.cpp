@@ -5,7 +5,7 @@
 
 #include "StandardMenu.h"
 #include "StandardMenuDetail.h"
-#include "Wimdows.h"
+#include "Wimdows/Wimdows.h"
 
 namespace StandardMenu {
 

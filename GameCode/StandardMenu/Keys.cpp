@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "StandardMenuDetail.h"
-#include "Wimdows.h"
+#include "Wimdows/Wimdows.h"
 
 namespace StandardMenu::detail {
 

@@ -4,8 +4,8 @@
 
 #include "StandardMenu.h"
 #include "StandardMenuDetail.h"
-#include "Time.h"
-#include "Wimdows.h"
+#include "Time/Time.h"
+#include "Wimdows/Wimdows.h"
 
 namespace StandardMenu {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "Time.h"
+#include "Time/Time.h"
 
 namespace Wimdows {
 

@@ -28,7 +28,7 @@
 #include "Fitting.h"
 #include "Pixels.h"
 #include "Smoothing.h"
-#include "Time.h"
+#include "Time/Time.h"
 #include "Wimdows.h"
 
 namespace Wimdows::detail {

@@ -1,6 +1,6 @@
 // Big enemies in their two patterns, elite enemies that home in on the aeroplane's height.
 #include "EnemyFixture.h"
-#include "TimeTesting.h"
+#include "Time/TimeTesting.h"
 
 namespace enemytest {
 namespace {

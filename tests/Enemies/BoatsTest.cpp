@@ -1,6 +1,6 @@
 // The ships on the sea strip: enemy boat waves and the friendly ship.
 #include "EnemyFixture.h"
-#include "TimeTesting.h"
+#include "Time/TimeTesting.h"
 
 namespace enemytest {
 namespace {

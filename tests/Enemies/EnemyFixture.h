@@ -9,11 +9,11 @@
 #include <ctime>
 #include <optional>
 
-#include "Enemies.h"
-#include "EnemyParts.h"
-#include "State.h"
+#include "Spel/Enemies.h"
+#include "Spel/EnemyParts.h"
+#include "Spel/State.h"
 #include "VirtualTime.h"
-#include "Wimdows.h"
+#include "Wimdows/Wimdows.h"
 
 namespace enemytest {
 

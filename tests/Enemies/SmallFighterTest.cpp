@@ -2,7 +2,7 @@
 #include <unistd.h>
 
 #include "EnemyFixture.h"
-#include "TimeTesting.h"
+#include "Time/TimeTesting.h"
 
 namespace enemytest {
 namespace {

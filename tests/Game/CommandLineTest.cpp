@@ -5,7 +5,7 @@
 #include <sstream>
 #include <vector>
 
-#include "Game.h"
+#include "Game/Game.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <unistd.h>
 
-#include "Game.h"
+#include "Game/Game.h"
 
 namespace {
 

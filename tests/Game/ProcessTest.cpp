@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <initializer_list>
 
-#include "Game.h"
+#include "Game/Game.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "Game.h"
-#include "Menu.h"
+#include "Game/Game.h"
+#include "Menu/Menu.h"
 #include "ScriptedClick.h"
 #include "VirtualTime.h"
-#include "Wimdows.h"
+#include "Wimdows/Wimdows.h"
 #include "WimdowsTesting.h"
 
 namespace {

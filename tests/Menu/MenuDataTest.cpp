@@ -3,10 +3,10 @@
 #include <array>
 #include <cstdint>
 
-#include "Menu.h"
-#include "MenuState.h"
+#include "Menu/Menu.h"
+#include "Menu/MenuState.h"
 #include "MenuTestSupport.h"
-#include "MusicTesting.h"
+#include "Music/MusicTesting.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "Menu.h"
+#include "Menu/Menu.h"
 #include "MenuTestSupport.h"
 
 namespace {

@@ -5,10 +5,10 @@
 
 #include <cstdint>
 
-#include "Menu.h"
+#include "Menu/Menu.h"
 #include "ScriptedClick.h"
 #include "VirtualTime.h"
-#include "Wimdows.h"
+#include "Wimdows/Wimdows.h"
 
 namespace testsupport {
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "Menu.h"
-#include "MenuState.h"
+#include "Menu/Menu.h"
+#include "Menu/MenuState.h"
 #include "MenuTestSupport.h"
-#include "Wimdows.h"
+#include "Wimdows/Wimdows.h"
 
 namespace {
 

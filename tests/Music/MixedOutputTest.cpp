@@ -11,7 +11,7 @@
 
 #include <unistd.h>
 
-#include "Music.h"
+#include "Music/Music.h"
 #include "MusicTestSupport.h"
 
 namespace {

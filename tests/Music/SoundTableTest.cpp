@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <string>
 
-#include "Music.h"
+#include "Music/Music.h"
+#include "Music/MusicTesting.h"
 #include "MusicTestSupport.h"
-#include "MusicTesting.h"
 
 namespace {
 

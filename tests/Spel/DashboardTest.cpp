@@ -4,8 +4,8 @@
 #include <set>
 #include <string>
 
-#include "Play.h"
 #include "PlayFixture.h"
+#include "Spel/Play.h"
 #include "WimdowsTesting.h"
 
 namespace {

@@ -1,8 +1,8 @@
 // How a play ends: the crash and the game-over screen, retry, the win screen, Escape, a new start.
 #include <tuple>
 
-#include "Music.h"
-#include "MusicTesting.h"
+#include "Music/Music.h"
+#include "Music/MusicTesting.h"
 #include "PlayFixture.h"
 
 namespace {

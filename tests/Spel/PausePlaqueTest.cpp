@@ -1,6 +1,6 @@
 // A paused play says so: the window shows the pause plaque over the last frame and the engine falls silent,
 // and both go away when the play resumes. The game's own frame never holds the plaque.
-#include "MusicTesting.h"
+#include "Music/MusicTesting.h"
 #include "PlayFixture.h"
 #include "WimdowsTesting.h"
 

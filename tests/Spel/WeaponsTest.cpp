@@ -3,10 +3,10 @@
 #include <set>
 #include <tuple>
 
-#include "Music.h"
-#include "MusicTesting.h"
-#include "Play.h"
+#include "Music/Music.h"
+#include "Music/MusicTesting.h"
 #include "PlayFixture.h"
+#include "Spel/Play.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <cstdint>
 
 #include "ScriptedClick.h"
-#include "StandardMenu.h"
+#include "StandardMenu/StandardMenu.h"
 #include "VirtualTime.h"
-#include "Wimdows.h"
+#include "Wimdows/Wimdows.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <cstdint>
 
 #include "SolidBmp.h"
-#include "StandardMenu.h"
+#include "StandardMenu/StandardMenu.h"
 #include "VirtualTime.h"
-#include "Wimdows.h"
+#include "Wimdows/Wimdows.h"
 #include "WimdowsTesting.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <ctime>
 #include <thread>
 
-#include "Time.h"
+#include "Time/Time.h"
 #include "VirtualTime.h"
 
 namespace {

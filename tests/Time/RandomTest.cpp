@@ -2,8 +2,8 @@
 
 #include <set>
 
-#include "Time.h"
-#include "TimeTesting.h"
+#include "Time/Time.h"
+#include "Time/TimeTesting.h"
 #include "VirtualTime.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "Time.h"
+#include "Time/Time.h"
 #include "VirtualTime.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <csignal>
 #include <thread>
 
-#include "Time.h"
+#include "Time/Time.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <random>
 #include <vector>
 
-#include "Changes.h"
 #include "SurfaceHelpers.h"
+#include "Wimdows/Changes.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <functional>
 #include <vector>
 
+#include "Wimdows/WimdowsFrames.h"
 #include "WimdowsFixture.h"
-#include "WimdowsFrames.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Where the picture goes in windows and on screens of every size, and which game pixel a pointer is on.
 #include <gtest/gtest.h>
 
-#include "Fitting.h"
+#include "Wimdows/Fitting.h"
 
 namespace {
 

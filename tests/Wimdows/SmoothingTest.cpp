@@ -4,8 +4,8 @@
 
 #include <random>
 
-#include "Smoothing.h"
 #include "SurfaceHelpers.h"
+#include "Wimdows/Smoothing.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <memory>
 
-#include "Pixels.h"
+#include "Wimdows/Pixels.h"
 
 namespace surfacetest {
 

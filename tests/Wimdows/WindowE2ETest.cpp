@@ -13,7 +13,7 @@
 #include <thread>
 
 #include "PointerFlood.h"
-#include "Time.h"
+#include "Time/Time.h"
 #include "TitleBarClose.h"
 #include "WimdowsFixture.h"
 

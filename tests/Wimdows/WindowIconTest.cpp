@@ -4,7 +4,7 @@
 #include <set>
 
 #include "SurfaceHelpers.h"
-#include "WindowIcon.h"
+#include "Wimdows/WindowIcon.h"
 
 namespace {
 

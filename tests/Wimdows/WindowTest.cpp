@@ -1,6 +1,6 @@
 #include <SDL_keycode.h>
 
-#include "Time.h"
+#include "Time/Time.h"
 #include "WimdowsFixture.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <string>
 
-#include "Wimdows.h"
+#include "Wimdows/Wimdows.h"
 
 namespace {
 

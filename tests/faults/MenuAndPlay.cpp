@@ -2,11 +2,11 @@
 
 #include <chrono>
 
-#include "Game.h"
+#include "Game/Game.h"
 #include "ScriptedClick.h"
-#include "SpelTesting.h"
+#include "Spel/SpelTesting.h"
 #include "VirtualTime.h"
-#include "Wimdows.h"
+#include "Wimdows/Wimdows.h"
 #include "WimdowsTesting.h"
 
 namespace faults {

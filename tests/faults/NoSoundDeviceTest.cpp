@@ -4,7 +4,7 @@
 #include <string>
 
 #include "MenuAndPlay.h"
-#include "MusicTesting.h"
+#include "Music/MusicTesting.h"
 
 namespace {
 

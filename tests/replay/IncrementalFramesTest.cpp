@@ -11,9 +11,9 @@
 #include "FrameHashes.h"
 #include "Recording.h"
 #include "ScreenRun.h"
-#include "TimeTesting.h"
-#include "Wimdows.h"
-#include "WimdowsFrames.h"
+#include "Time/TimeTesting.h"
+#include "Wimdows/Wimdows.h"
+#include "Wimdows/WimdowsFrames.h"
 #include "WimdowsTesting.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include "Recorder.h"
 #include "Replay.h"
-#include "TimeTesting.h"
+#include "Time/TimeTesting.h"
 #include "WimdowsTesting.h"
 
 namespace {

@@ -47,13 +47,13 @@
 #include <utility>
 #include <vector>
 
-#include "Screen.h"
-#include "Spel.h"
-#include "SpelTesting.h"
-#include "StandardMenu.h"
-#include "State.h"
+#include "Game/Screen/Screen.h"
+#include "Spel/Spel.h"
+#include "Spel/SpelTesting.h"
+#include "Spel/State.h"
+#include "StandardMenu/StandardMenu.h"
 #include "VirtualTime.h"
-#include "Wimdows.h"
+#include "Wimdows/Wimdows.h"
 
 namespace playtest {
 

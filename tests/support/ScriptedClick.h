@@ -4,8 +4,8 @@
 #include <chrono>
 #include <cstdint>
 
-#include "Time.h"
-#include "Wimdows.h"
+#include "Time/Time.h"
+#include "Wimdows/Wimdows.h"
 
 namespace testsupport {
 

@@ -1,7 +1,7 @@
 // Installs a virtual clock for the lifetime of a test and removes it again.
 #pragma once
 
-#include "Time.h"
+#include "Time/Time.h"
 
 namespace testsupport {
 

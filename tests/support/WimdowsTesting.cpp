@@ -4,8 +4,8 @@
 #include <cstring>
 #include <set>
 
-#include "WimdowsFrames.h"
-#include "WimdowsState.h"
+#include "Wimdows/WimdowsFrames.h"
+#include "Wimdows/WimdowsState.h"
 
 namespace Wimdows::testing {
 

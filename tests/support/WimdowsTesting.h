@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "WimdowsFrames.h"
+#include "Wimdows/WimdowsFrames.h"
 
 namespace Wimdows::testing {
 

@@ -11,8 +11,8 @@
 #include <map>
 #include <vector>
 
-#include "State.h"
-#include "Wimdows.h"
+#include "Spel/State.h"
+#include "Wimdows/Wimdows.h"
 
 namespace autoplay {
 

@@ -4,7 +4,7 @@
 #include <ostream>
 #include <span>
 
-#include "WimdowsFrames.h"
+#include "Wimdows/WimdowsFrames.h"
 
 namespace replay {
 

@@ -5,7 +5,7 @@
 #include <mutex>
 
 #include "Recording.h"
-#include "Time.h"
+#include "Time/Time.h"
 
 namespace replay {
 

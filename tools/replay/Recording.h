@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "Wimdows.h"
+#include "Wimdows/Wimdows.h"
 
 namespace replay {
 

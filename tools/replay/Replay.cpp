@@ -7,8 +7,8 @@
 #include "AutoPlayer.h"
 #include "Png.h"
 #include "Recorder.h"
-#include "TimeTesting.h"
-#include "WimdowsFrames.h"
+#include "Time/TimeTesting.h"
+#include "Wimdows/WimdowsFrames.h"
 
 namespace replay {
 

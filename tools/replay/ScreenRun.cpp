@@ -5,10 +5,10 @@
 #include <random>
 #include <sstream>
 
-#include "Game.h"
-#include "Menu.h"
-#include "SpelTesting.h"
-#include "Wimdows.h"
+#include "Game/Game.h"
+#include "Menu/Menu.h"
+#include "Spel/SpelTesting.h"
+#include "Wimdows/Wimdows.h"
 
 namespace replay {
 

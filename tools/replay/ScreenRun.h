@@ -9,9 +9,9 @@
 #include <optional>
 #include <string>
 
-#include "Screen.h"
-#include "State.h"
-#include "Time.h"
+#include "Game/Screen/Screen.h"
+#include "Spel/State.h"
+#include "Time/Time.h"
 
 namespace replay {
 

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "Arguments.h"
-#include "Game.h"
+#include "Game/Game.h"
 #include "Recorder.h"
 #include "Replay.h"
 
