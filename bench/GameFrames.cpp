@@ -15,6 +15,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <string>
@@ -24,8 +25,6 @@
 #include "Replay.h"
 #include "ScreenRun.h"
 #include "Spel/State.h"
-#include "Time/Time.h"
-#include "Time/TimeTesting.h"
 #include "Wimdows/Wimdows.h"
 #include "Wimdows/WimdowsFrames.h"
 
@@ -102,20 +101,9 @@ double FullWindowBlitMicros() {
 
 // One playback of the whole recording; returns its summary as text.
 std::string PlayBack(const replay::Recording& recording, FrameTimes& times) {
-    Time::VirtualClock clock;
-    Time::UseClockSource(&clock);
-    Time::testing::SetRandomState(0);
-    const Time::Instant start = clock.Now();
-    for (const replay::TimedInput& input : recording.events) {
-        Wimdows::Schedule(clock, start + std::chrono::milliseconds(input.ms), input.event);
-    }
     FrameTimer timer(times);
-    const std::int64_t end = recording.endMs.value_or(0);
-    const replay::Summary summary =
-        replay::RunScreens(clock, timer, start + std::chrono::milliseconds(end + 1000));
+    const replay::Summary summary = replay::PlayWatched(recording, timer, std::filesystem::current_path());
     Wimdows::frames::SetHandOver(true);
-    Time::UseClockSource(nullptr);
-    Time::SetWaitHook(nullptr);
     return replay::ToText(summary);
 }
 

@@ -10,8 +10,8 @@
 
 #include "FrameHashes.h"
 #include "Recording.h"
+#include "Replay.h"
 #include "ScreenRun.h"
-#include "Time/TimeTesting.h"
 #include "Wimdows/Wimdows.h"
 #include "Wimdows/WimdowsFrames.h"
 #include "WimdowsTesting.h"
@@ -48,19 +48,9 @@ struct ReplayedGame {
 };
 
 ReplayedGame PlayWithPictures(const replay::Recording& recording) {
-    const replay::Headless headless(std::filesystem::path(SALTWING_DATA_DIR));
-    Time::VirtualClock clock;
-    Time::UseClockSource(&clock);
-    Time::testing::SetRandomState(0);
-    const Time::Instant start = clock.Now();
-    for (const replay::TimedInput& input : recording.events) {
-        Wimdows::Schedule(clock, start + std::chrono::milliseconds(input.ms), input.event);
-    }
     Checker checker;
-    const replay::Summary summary = replay::RunScreens(
-        clock, checker, start + std::chrono::milliseconds(recording.endMs.value_or(0) + 1000));
-    Time::UseClockSource(nullptr);
-    Time::SetWaitHook(nullptr);
+    const replay::Summary summary =
+        replay::PlayWatched(recording, checker, std::filesystem::path(SALTWING_DATA_DIR));
     ReplayedGame run{replay::ToText(summary), {}, checker.firstNotHandedOver};
     for (std::string line; std::getline(checker.perFrame, line);) {
         run.hashes.push_back(line);

@@ -204,13 +204,18 @@ Summary RunRecording(Time::VirtualClock& clock, const Recording& recording, Watc
 
 }  // namespace
 
+Summary PlayWatched(const Recording& recording, Watcher& watcher,
+                    const std::optional<std::filesystem::path>& dataFolder) {
+    VirtualRun run(dataFolder);
+    return RunRecording(run.clock(), recording, watcher);
+}
+
 Outcome Play(const Recording& recording, std::int64_t sampleEvery, std::int64_t stride,
              std::ostream* perFrame) {
-    VirtualRun run;
     FrameHashes hashes(sampleEvery, stride, perFrame);
     HashWatcher watcher(hashes);
     Outcome outcome;
-    outcome.summary = RunRecording(run.clock(), recording, watcher);
+    outcome.summary = PlayWatched(recording, watcher);
     outcome.samples = hashes.Samples();
     return outcome;
 }
@@ -218,9 +223,8 @@ Outcome Play(const Recording& recording, std::int64_t sampleEvery, std::int64_t 
 Rendering Render(const Recording& recording, const std::filesystem::path& dataFolder,
                  const std::filesystem::path& outFolder, const std::function<bool(std::int64_t)>& wanted) {
     Rendering rendering;
-    VirtualRun run(dataFolder);
     PngWatcher watcher(outFolder, wanted, rendering);
-    rendering.summary = RunRecording(run.clock(), recording, watcher);
+    rendering.summary = PlayWatched(recording, watcher, dataFolder);
     return rendering;
 }
 

@@ -25,6 +25,11 @@ struct Outcome {
 Outcome Play(const Recording& recording, std::int64_t sampleEvery, std::int64_t stride,
              std::ostream* perFrame = nullptr);
 
+// Plays the recording as Play does, in `dataFolder` with the game's pictures when given, and tells `watcher`
+// of every screen and frame.
+Summary PlayWatched(const Recording& recording, Watcher& watcher,
+                    const std::optional<std::filesystem::path>& dataFolder = std::nullopt);
+
 // Plays the recording as Play does, but in `dataFolder` with the game's pictures, and writes every frame
 // that `wanted` picks (frames counted as Play counts them, from 1) into `outFolder` as frame-NNNNNN.png. A
 // frame that cannot be written ends the writing, not the run.
