@@ -8,19 +8,7 @@ namespace Wimdows::detail {
 
 namespace {
 
-// Areas drawn over the backdrop, at most; more are joined into one.
 constexpr std::size_t kMostAreas = 256;
-
-void AddArea(std::vector<SDL_Rect>& areas, const SDL_Rect& area) {
-    areas.push_back(area);
-    if (areas.size() > kMostAreas) {
-        SDL_Rect all = areas.front();
-        for (const SDL_Rect& r : areas) {
-            SDL_UnionRect(&all, &r, &all);
-        }
-        areas.assign(1, all);
-    }
-}
 
 // Whether the area covers the whole back buffer.
 bool Covers(const SDL_Rect& area, const SDL_Surface* back) {
@@ -55,6 +43,11 @@ void Compose(std::size_t count, const SDL_Rect& area) {
         CopyPixels(layer.picture.get(), from, m.back.get(), {area.x, area.y});
     }
     Written(area);
+}
+
+// The whole picture copied into the back buffer with its corner at `at`.
+void CopyWhole(SDL_Surface* picture, SDL_Point at) {
+    CopyPixels(picture, {0, 0, picture->w, picture->h}, M().back.get(), at);
 }
 
 // Restores the owed areas that `keep` does not keep.
@@ -118,10 +111,21 @@ void CopyOver(SDL_Surface* picture, const SDL_Rect& place) {
     });
     std::erase_if(M().backdrop.owed,
                   [&place](const SDL_Rect& owed) { return SDL_HasIntersection(&owed, &place) == SDL_TRUE; });
-    CopyPixels(picture, {0, 0, picture->w, picture->h}, M().back.get(), {place.x, place.y});
+    CopyWhole(picture, {place.x, place.y});
 }
 
 }  // namespace
+
+void AddAreas(std::vector<SDL_Rect>& areas, std::span<const SDL_Rect> added) {
+    areas.insert(areas.end(), added.begin(), added.end());
+    if (areas.size() > kMostAreas) {
+        SDL_Rect all = areas.front();
+        for (const SDL_Rect& r : areas) {
+            SDL_UnionRect(&all, &r, &all);
+        }
+        areas.assign(1, all);
+    }
+}
 
 void BeforeDrawing(const SDL_Rect& area) {
     Settle();
@@ -135,7 +139,7 @@ void Drawn(const SDL_Rect& area) {
     if (SDL_IntersectRect(&area, &whole, &inside) == SDL_TRUE) {
         Written(inside);
         if (!m.backdrop.layers.empty()) {
-            AddArea(m.backdrop.over, inside);
+            AddAreas(m.backdrop.over, {&inside, 1});
         }
     }
     HandOverIfUnbuffered();
@@ -147,7 +151,7 @@ void DrawOpaque(const SharedSurface& picture, SDL_Point at) {
     SDL_Surface* back = m.back.get();
     const SDL_Rect place{at.x, at.y, picture->w, picture->h};
     if (!m.incremental) {
-        CopyPixels(picture.get(), {0, 0, picture->w, picture->h}, back, at);
+        CopyWhole(picture.get(), at);
         Drawn(place);
         return;
     }
@@ -158,21 +162,19 @@ void DrawOpaque(const SharedSurface& picture, SDL_Point at) {
                SameLayer(b.layers.front(), picture.get(), place)) {
         // The same backdrop as before: what was drawn over it is owed, the rest holds it already.
         Settle();
-        for (const SDL_Rect& area : b.over) {
-            AddArea(b.owed, area);
-        }
+        AddAreas(b.owed, b.over);
         b.over.clear();
         b.redrawn = 1;
     } else if (Covers(place, back)) {
         b = Backdrop{{Layer{picture, place}}, {}, {}, 1};
-        CopyPixels(picture.get(), {0, 0, picture->w, picture->h}, back, at);
+        CopyWhole(picture.get(), at);
         Written(place);
     } else if (b.redrawn > 0) {
         // One more layer of this frame's backdrop.
         DropUndrawnLayers();
         b.layers.push_back(Layer{picture, place});
         ++b.redrawn;
-        CopyPixels(picture.get(), {0, 0, picture->w, picture->h}, back, at);
+        CopyWhole(picture.get(), at);
         Written(place);
     } else {
         CopyOver(picture.get(), place);

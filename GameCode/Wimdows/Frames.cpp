@@ -6,33 +6,6 @@ namespace Wimdows {
 
 namespace detail {
 
-std::uint32_t PixelOf(const SDL_Surface* surface, std::int32_t x, std::int32_t y) {
-    if (surface == nullptr || x < 0 || y < 0 || x >= surface->w || y >= surface->h) {
-        return 0;
-    }
-    return FromPixel(Row(surface, y)[x]);
-}
-
-std::vector<std::uint32_t> ColorsOf(const SDL_Surface* surface) {
-    std::vector<std::uint32_t> frame;
-    if (surface != nullptr) {
-        frame.reserve(static_cast<std::size_t>(surface->w) * static_cast<std::size_t>(surface->h));
-        for (std::int32_t y = 0; y < surface->h; ++y) {
-            const Uint32* row = Row(surface, y);
-            for (std::int32_t x = 0; x < surface->w; ++x) {
-                frame.push_back(FromPixel(row[x]));
-            }
-        }
-    }
-    return frame;
-}
-
-}  // namespace detail
-
-namespace frames {
-
-using namespace detail;
-
 namespace {
 
 // Eight at a time into a buffer of its own, which the compiler turns into vector instructions: a replay
@@ -50,6 +23,31 @@ void ToColors(const Uint32* __restrict pixels, std::uint32_t* __restrict colors,
 }
 
 }  // namespace
+
+std::uint32_t PixelOf(const SDL_Surface* surface, std::int32_t x, std::int32_t y) {
+    if (surface == nullptr || x < 0 || y < 0 || x >= surface->w || y >= surface->h) {
+        return 0;
+    }
+    return FromPixel(Row(surface, y)[x]);
+}
+
+std::vector<std::uint32_t> ColorsOf(const SDL_Surface* surface) {
+    std::vector<std::uint32_t> frame;
+    if (surface != nullptr) {
+        const auto width = static_cast<std::size_t>(surface->w);
+        frame.resize(width * static_cast<std::size_t>(surface->h));
+        for (std::int32_t y = 0; y < surface->h; ++y) {
+            ToColors(Row(surface, y), frame.data() + width * static_cast<std::size_t>(y), width);
+        }
+    }
+    return frame;
+}
+
+}  // namespace detail
+
+namespace frames {
+
+using namespace detail;
 
 std::vector<std::uint32_t> BackFrame() {
     std::lock_guard lock(M().drawMutex);

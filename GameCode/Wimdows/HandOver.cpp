@@ -27,15 +27,7 @@ void HandOver() {
         for (const SDL_Rect& r : changed) {
             CopyPixels(back, r, m.front.get(), {r.x, r.y});
         }
-        m.dirty.insert(m.dirty.end(), changed.begin(), changed.end());
-        if (m.dirty.size() > kMostDirtyAreas) {
-            // Frames pile up while nothing is presented (a hidden window): one area holds them all.
-            SDL_Rect all = m.dirty.front();
-            for (const SDL_Rect& r : m.dirty) {
-                SDL_UnionRect(&all, &r, &all);
-            }
-            m.dirty.assign(1, all);
-        }
+        AddAreas(m.dirty, changed);
         ++m.submitted;
     }
     m.wake.Notify();

@@ -18,6 +18,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <span>
 #include <string>
 #include <thread>
 #include <tuple>
@@ -62,9 +63,6 @@ constexpr std::int32_t Far(std::int64_t v) {
 // Sound fix: the queue once had no bound, yet nothing in the game reads it (only FlushKeys empties it), so
 // a held key made it grow for a whole play. It keeps the newest presses only.
 inline constexpr std::size_t kKeyQueueLength = 64;
-
-// Changed areas waiting to be presented, at most; more are joined into one.
-inline constexpr std::size_t kMostDirtyAreas = 256;
 
 struct WinStruct {
     std::atomic<WinState> state{STATE_DEAD};
@@ -234,8 +232,7 @@ void Paint();
 // The game pixel under a window pixel.
 fitting::Point GamePoint(std::int32_t x, std::int32_t y);
 
-// ---- The window on the desktop (Desktop.cpp, WindowEvents.cpp, WindowIcon.cpp; window thread)
-// -------------------
+// ---- The window on the desktop (Desktop.cpp, WindowEvents.cpp, WindowIcon.cpp; window thread) -----------
 
 // Gives the window its class (the desktop entry's StartupWMClass); before video starts.
 void NameApplication();
@@ -270,6 +267,10 @@ bool HandleWindowEvent(SDL_Window* window, const SDL_Event& event);
 void SetIcon(SDL_Window* window);
 
 // ---- What frames draw (Drawn.cpp); everything here needs drawMutex held -----------------------------------
+
+// Adds `added` to a list of areas that stays short: past 256 areas, one rectangle around them all stands for
+// them (frames pile up while a window is hidden; a frame may draw very many small things).
+void AddAreas(std::vector<SDL_Rect>& areas, std::span<const SDL_Rect> added);
 
 // Every drawing call but DrawBitmap's calls BeforeDrawing with the area it will draw before it writes the
 // back buffer, and Drawn with the area it drew after: the area is noted for restoring and handing over, and

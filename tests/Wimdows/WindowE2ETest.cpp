@@ -78,11 +78,16 @@ std::string Output(const std::string& command) {
     return output;
 }
 
-// Opens the window on the server and draws gradients, shapes and text; returns the presented frame.
-std::vector<std::uint32_t> OpenAndDraw(const Xvfb& server, const TempDir& dir) {
+// The game's window, opened on the server.
+void OpenOn(const Xvfb& server) {
     setenv("DISPLAY", server.Display().c_str(), 1);
     unsetenv("SDL_VIDEODRIVER");
     Window("Game", 1000, 750);
+}
+
+// Opens the window on the server and draws gradients, shapes and text; returns the presented frame.
+std::vector<std::uint32_t> OpenAndDraw(const Xvfb& server, const TempDir& dir) {
+    OpenOn(server);
     std::vector<std::uint32_t> gradient(256 * 256);
     for (std::uint32_t i = 0; i < gradient.size(); ++i) {
         gradient[i] = (i & 0xFF) | ((i >> 8) << 8) | 0x400000;
@@ -155,9 +160,7 @@ TEST(RealWindow, OnA3840x2160ScreenOpensAt2xWithEveryPixelExactlyA2x2Block) {
 TEST(RealWindow, TheCloseButtonEndsTheNextWait) {
     Xvfb server;
     ASSERT_FALSE(server.Display().empty()) << "Xvfb did not start";
-    setenv("DISPLAY", server.Display().c_str(), 1);
-    unsetenv("SDL_VIDEODRIVER");
-    Window("Game", 1000, 750);
+    OpenOn(server);
     ASSERT_TRUE(PressCloseButton(server.Display().c_str(), wt::NativeWindowId()));
     const auto waitUntilClosed = [] {
         for (int hundredth = 0; hundredth < 500; ++hundredth) {
@@ -200,9 +203,7 @@ TEST(RealWindow, AWindowLeftAloneSleepsUntilAFrameOrAnXEventWakesIt) {
 TEST(RealWindow, APointerFloodKeepsEveryClickInOrderWhereItWasMade) {
     Xvfb server;
     ASSERT_FALSE(server.Display().empty()) << "Xvfb did not start";
-    setenv("DISPLAY", server.Display().c_str(), 1);
-    unsetenv("SDL_VIDEODRIVER");
-    Window("Game", 1000, 750);
+    OpenOn(server);
     std::mutex mutex;
     std::vector<InputEvent> buttons;
     SetInputObserver([&](const InputEvent& event) {
