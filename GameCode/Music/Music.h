@@ -10,6 +10,8 @@ namespace Music {
 bool InitMusic();
 // Handles are 1, 2, 3, ... in load order; 0 means no sound and is ignored everywhere.
 std::uint32_t LoadSound(const char* file);
+// Reads the file's sample now, without a handle, so that loading it later costs no reading or decoding.
+void PreloadSound(const char* file);
 void PlaySound(std::uint32_t sound, bool repeat);
 void StopSound(std::uint32_t sound);
 // 0 (silent) to 255 (full); larger values count as 255. Acts only on a sound that counts as playing.

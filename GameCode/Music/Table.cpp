@@ -92,4 +92,10 @@ std::uint32_t LoadSound(const char* file) {
     return sample != nullptr ? AddSound(sample) : 0;
 }
 
+void PreloadSound(const char* file) {
+    if (detail::Table().init && file != nullptr) {
+        SharedSample(file);
+    }
+}
+
 }  // namespace Music

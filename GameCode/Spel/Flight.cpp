@@ -193,12 +193,12 @@ void PauseOverGap(TimeType& time, PlayerType& Player) {
 }
 
 void CrashAir() {
-    CrashSequence(Sound.CrashEnemy, "audio/Crash_Air.wav", true, Bitmaps.BackGround[7]);
+    CrashSequence(Sound.CrashEnemy, sounds::kCrashAir, true, Bitmaps.BackGround[7]);
 }
 
 // The water sound is not stopped: it plays to its end.
 void CrashSea() {
-    CrashSequence(Sound.CrashSea, "audio/Crash_Water.wav", false, Bitmaps.BackGround[6]);
+    CrashSequence(Sound.CrashSea, sounds::kCrashWater, false, Bitmaps.BackGround[6]);
 }
 
 }  // namespace Spel

@@ -73,7 +73,7 @@ bool InShield(std::int32_t x, std::int32_t y, std::int32_t bx, std::int32_t by) 
 }
 
 void DestroyBoss(bool& Move, TimeRecord& BossExplosion) {
-    Sound.Shot = Music::LoadSound("audio/BossExplosion.wav");
+    Sound.Shot = Music::LoadSound(sounds::kBossExplosion);
     Music::PlaySound(Sound.Shot, false);
     Music::SetSoundVolume(Sound.Shot, 250);
     Move = false;

@@ -98,6 +98,9 @@ void MusicMainProg() {
         std::fputs("Error with initializing", stdout);
         std::fflush(stdout);
     }
+    for (const char* file : sounds::kInPlay) {
+        Music::PreloadSound(file);
+    }
     PlaySoundOnce("audio/spitfire_startup.wav", 250);
     SoundMain = Music::LoadSound("audio/xspitfire_rpm3.wav");
     Music::PlaySound(SoundMain, true);

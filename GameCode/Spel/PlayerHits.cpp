@@ -88,7 +88,7 @@ void StruckByBullets(PlayerType& Player, EnemySmallType& Small, TimeRecord& HitT
         Time::GetClock(HitTime.start);
         Small.BulletCoX[i] = enemies::kParkedX;
         Small.BulletCoY[i] = enemies::kParkedY;
-        Sound.CrashBullet = Music::LoadSound("audio/Crash_Bullet.wav");
+        Sound.CrashBullet = Music::LoadSound(sounds::kCrashBullet);
         Music::PlaySound(Sound.CrashBullet, false);
         Music::SetSoundVolume(Sound.CrashBullet, 250);
     }

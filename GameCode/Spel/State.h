@@ -105,6 +105,18 @@ struct SoundType {
     std::uint32_t BossBomb = 0;
 };
 
+// The sounds a play loads in the frame that plays them. The play's start reads them all beforehand, so that
+// no frame waits for a file to be decoded (the boss's explosion took 3 ms).
+namespace sounds {
+inline constexpr const char* kShot = "audio/Shot.wav";
+inline constexpr const char* kBomb = "audio/Bomb.wav";
+inline constexpr const char* kCrashAir = "audio/Crash_Air.wav";
+inline constexpr const char* kCrashWater = "audio/Crash_Water.wav";
+inline constexpr const char* kCrashBullet = "audio/Crash_Bullet.wav";
+inline constexpr const char* kBossExplosion = "audio/BossExplosion.wav";
+inline constexpr std::array kInPlay{kShot, kBomb, kCrashAir, kCrashWater, kCrashBullet, kBossExplosion};
+}  // namespace sounds
+
 using BitmapSlots = IndexedArray<std::uint32_t, 0, 100>;
 
 struct BitmapType {

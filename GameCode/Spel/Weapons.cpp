@@ -39,10 +39,10 @@ void DrawBomb(const AttackType& bomb) {
 }
 
 Weapon Gun() {
-    return {PlayerBullet, 20, 2, "audio/Shot.wav", Sound.Shot, DrawBullet};
+    return {PlayerBullet, 20, 2, sounds::kShot, Sound.Shot, DrawBullet};
 }
 Weapon Bombs() {
-    return {PlayerBomb, 50, 5, "audio/Bomb.wav", Sound.Bomb, DrawBomb};
+    return {PlayerBomb, 50, 5, sounds::kBomb, Sound.Bomb, DrawBomb};
 }
 
 // The next slot when the interval since the last release has passed; nullptr when it has not.

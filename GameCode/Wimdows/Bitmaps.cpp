@@ -148,15 +148,12 @@ void DrawMaskBitmap(std::uint32_t bitmap, std::uint32_t maskbitmap, std::int32_t
     if (!m.back || image == nullptr || mask == nullptr) {
         return;
     }
-    SurfacePtr& sprite = m.masked[{image->hbit.get(), mask->hbit.get()}];
+    SharedSurface& sprite = m.masked[{image->hbit.get(), mask->hbit.get()}];
     if (!sprite) {
         sprite = MakeMaskedSprite(image->hbit.get(), mask->hbit.get());
     }
     if (sprite) {
-        SDL_Rect target{Far(x), Far(y), sprite->w, sprite->h};
-        BeforeDrawing(target);
-        SDL_BlitSurface(sprite.get(), nullptr, m.back.get(), &target);
-        Drawn(target);
+        DrawPicture(sprite, {Far(x), Far(y)});
     }
 }
 

@@ -75,18 +75,18 @@ SDL_Color ColorOf(std::uint32_t color) {
 
 // The text rendered once and kept; a frame redraws its labels with a single blit each. The cache starts
 // afresh when it has grown past what a few screens need.
-SDL_Surface* Rendered(TTF_Font* font, std::uint32_t color, const char* text) {
+const SharedSurface& Rendered(TTF_Font* font, std::uint32_t color, const char* text) {
     constexpr std::size_t kMaxTexts = 256;
     auto& rendered = M().rendered;
     if (rendered.size() >= kMaxTexts) {
         rendered.clear();
     }
-    SurfacePtr& glyphs = rendered[{font, color, text}];
+    SharedSurface& glyphs = rendered[{font, color, text}];
     if (!glyphs) {
         // Blended glyphs carry their own alpha: only the letters are drawn, the picture shows between them.
-        glyphs.reset(TTF_RenderUTF8_Blended(font, text, ColorOf(color)));
+        glyphs = SurfacePtr(TTF_RenderUTF8_Blended(font, text, ColorOf(color)));
     }
-    return glyphs.get();
+    return glyphs;
 }
 
 }  // namespace
@@ -145,14 +145,10 @@ void Text(const char* text, std::int32_t x, std::int32_t y) {
     if (!m.back || font == nullptr || text == nullptr || *text == '\0') {
         return;
     }
-    SDL_Surface* glyphs = Rendered(font, m.font.color, text);
-    if (glyphs == nullptr) {
-        return;
+    const SharedSurface& glyphs = Rendered(font, m.font.color, text);
+    if (glyphs) {
+        DrawPicture(glyphs, {Far(x), Far(y)});
     }
-    SDL_Rect target{Far(x), Far(y), glyphs->w, glyphs->h};
-    BeforeDrawing(target);
-    SDL_BlitSurface(glyphs, nullptr, m.back.get(), &target);
-    Drawn(target);
 }
 
 void TextInt(std::int32_t number, std::int32_t x, std::int32_t y) {

@@ -121,6 +121,12 @@ struct Layer {
     SDL_Rect place{0, 0, 0, 0};
 };
 
+// A picture drawn over the backdrop and the area of the back buffer it went to.
+struct Drawing {
+    SharedSurface picture;  // held, so that its address names these pixels while the drawing is known
+    SDL_Rect area{0, 0, 0, 0};
+};
+
 // What the back buffer holds, so that a frame that starts with the same backdrop as the last one needs only
 // the areas drawn over it restored: a play draws its sky and sea every frame, and they stand still.
 struct Backdrop {
@@ -131,6 +137,12 @@ struct Backdrop {
     // Drawn over the layers before they were drawn again, and not restored yet: an area is restored when
     // something is drawn over part of it or the back buffer is read, and never when a picture covers it.
     std::vector<SDL_Rect> owed;
+    // The drawings of pictures among `over`, in the order drawn.
+    std::vector<Drawing> drawings;
+    // Last frame's drawings that were alone in their areas and are still in the back buffer: drawn again
+    // the same, they need nothing written (the dashboard is drawn the same frame after frame). They meet
+    // neither each other nor `owed`, and become owed when anything else is written where they are.
+    std::vector<Drawing> kept;
     // The layers drawn again one after the other, nothing else between, since the first one was: the back
     // buffer holds all of them, and the rest must come next or be taken out again (Settle).
     std::size_t redrawn = 0;
@@ -159,7 +171,7 @@ struct Module {
     std::map<BitmapKey, LoadedPicture> loaded;
     std::string unreadPicture;  // why the first picture not read since it was last said could not be read
     bool picturesRead = false;  // whether any picture has been read in this run
-    std::map<std::pair<SDL_Surface*, SDL_Surface*>, SurfacePtr> masked;  // (image, mask) -> keyed sprite
+    std::map<std::pair<SDL_Surface*, SDL_Surface*>, SharedSurface> masked;  // (image, mask) -> keyed sprite
     Backdrop backdrop;
     changes::Finder changes;  // marks where the back buffer was written since the last hand-over
 
@@ -192,7 +204,7 @@ struct Module {
     std::array<TTF_Font*, 6> fonts{};
     bool fontsOpened = false;
     // Rendered texts by (font, colour, text): the dashboard draws the same labels every frame.
-    std::map<std::tuple<TTF_Font*, std::uint32_t, std::string>, SurfacePtr> rendered;
+    std::map<std::tuple<TTF_Font*, std::uint32_t, std::string>, SharedSurface> rendered;
 };
 
 // Set by RequestClose, possibly in a signal handler: a plain lock-free flag outside the module instance,
@@ -269,16 +281,19 @@ void SetIcon(SDL_Window* window);
 // ---- What frames draw (Drawn.cpp); everything here needs drawMutex held -----------------------------------
 
 // Adds `added` to a list of areas that stays short: past 256 areas, one rectangle around them all stands for
-// them (frames pile up while a window is hidden; a frame may draw very many small things).
-void AddAreas(std::vector<SDL_Rect>& areas, std::span<const SDL_Rect> added);
+// them (frames pile up while a window is hidden; a frame may draw very many small things). True when it
+// came to that.
+bool AddAreas(std::vector<SDL_Rect>& areas, std::span<const SDL_Rect> added);
 
-// Every drawing call but DrawBitmap's calls BeforeDrawing with the area it will draw before it writes the
-// back buffer, and Drawn with the area it drew after: the area is noted for restoring and handing over, and
+// The drawing calls of shapes call BeforeDrawing with the area they will draw before they write the back
+// buffer, and Drawn with the area they drew after: the area is noted for restoring and handing over, and
 // handed over at once when buffering is off.
 void BeforeDrawing(const SDL_Rect& area);
 void Drawn(const SDL_Rect& area);
 // DrawBitmap: the picture, which has no see-through pixels, copied with its corner at `at`.
 void DrawOpaque(const SharedSurface& picture, SDL_Point at);
+// Sprites and text: the picture blitted with its own key colour or alpha, with its corner at `at`.
+void DrawPicture(const SharedSurface& picture, SDL_Point at);
 // The back buffer as the drawing calls so far have made it; nullptr with no window open. Everything that
 // reads the back buffer reads it through here.
 SDL_Surface* BackBuffer();

@@ -61,6 +61,17 @@ TEST_F(SoundTable, HandlesCountUpInLoadOrderAndShareOneSamplePerFile) {
     EXPECT_NE(SoundingChannel(4), kNone);
 }
 
+// A play reads its occasional sounds at its start, so that the frame that first plays one does not wait.
+TEST_F(SoundTable, ASoundReadAheadTakesNoHandleAndIsNotReadAgain) {
+    Music::PreloadSound(blip_.c_str());
+    Music::PreloadSound("audio/no-such-sound.wav");
+    EXPECT_EQ(Music::testing::DistinctSamples(), 1u);
+    std::filesystem::remove(blip_.c_str());
+    EXPECT_EQ(Load(blip_), 1u) << "the sample read ahead, though its file is gone";
+    Music::PlaySound(1, false);
+    EXPECT_NE(SoundingChannel(1), kNone);
+}
+
 TEST_F(SoundTable, StartingAgainKeepsTheDeviceTheHandlesAndWhatPlays) {
     const std::uint32_t music = Load(tune_);
     Music::PlaySound(music, true);

@@ -131,6 +131,50 @@ TEST_F(DrawnAreas, AFrameThatDrawsNothingNewHandsOverNothing) {
     EXPECT_EQ(wt::PresentedHash(), wt::BackHash());
 }
 
+// The dashboard draws the same labels at the same places every frame: the back buffer keeps them from the
+// frame before, as long as nothing else went where they are.
+TEST_F(DrawnAreas, WhatIsDrawnAgainInPlaceIsKeptOnlyWhileNothingElseGoesThere) {
+    ExpectSameAsComposedWhole(16, [this](int i) {
+        DrawBitmap(sky, 0, 0);
+        DrawBitmap(sea, 0, 650);
+        if (i % 2 == 0) {
+            DrawBitmap(block, 250 + 8 * i, 15);  // crosses the label before it is drawn
+        }
+        if (i % 7 != 3) {
+            SetFont(2, kRed);
+            Text("FUEL", 300, 20);  // left out now and then: it must go
+        }
+        if (i % 2 == 1) {
+            DrawBitmap(block, 250 + 8 * i, 15);  // and after
+        }
+        DrawMaskBitmap(block, block, 100, 100);
+        if (i % 3 == 0) {
+            DrawMaskBitmap(block, block, 100, 100);  // the same drawing twice in one frame
+        }
+        DrawBitmap(block, 700, 500);
+        if (i % 4 == 1) {
+            Rectangle(690, 490, 710, 510, kGreen, true);  // over a corner of it
+        }
+        SetFont(2, kRed);
+        TextInt(i / 4, 800, 50);                        // the same for four frames, then another
+        DrawMaskBitmap(block, block, 20, 640 + i / 5);  // over the sky and the sea, moving now and then
+    });
+}
+
+TEST_F(DrawnAreas, ADrawingKeptFromTheFrameBeforeIsNotSeenBeforeItIsDrawnAgain) {
+    for (int i = 0; i < 2; ++i) {
+        DrawBitmap(sky, 0, 0);
+        DrawBitmap(block, 200, 200);
+        UpdateWindow();
+    }
+    DrawBitmap(sky, 0, 0);
+    EXPECT_NE(wt::BackPixel(210, 210), kWhite) << "the block is not drawn yet in this frame";
+    DrawBitmap(block, 200, 200);
+    EXPECT_EQ(wt::BackPixel(210, 210), kWhite);
+    UpdateWindow();
+    EXPECT_EQ(wt::PresentedHash(), wt::BackHash());
+}
+
 TEST_F(DrawnAreas, FramesDrawnWhileNothingIsHandedOverAreHandedOverAfter) {
     DrawBitmap(sky, 0, 0);
     UpdateWindow();
