@@ -5,6 +5,7 @@
 // module.
 #include <SDL.h>
 #include <SDL_syswm.h>
+#include <poll.h>
 #if defined(SDL_VIDEO_DRIVER_X11)
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
@@ -20,6 +21,7 @@ namespace Wimdows::detail {
 // Declared in WimdowsState.h.
 std::uint64_t NativeWindowIdOf(SDL_Window* window);
 int EventDescriptorOf(SDL_Window* window);
+bool EventsArrived(SDL_Window* window);
 bool AskForFrame(SDL_Window* window);
 fitting::Size CurrentScreenSize(SDL_Window* window);
 bool PreferTrueColorVisual(SDL_Window* window);
@@ -78,6 +80,18 @@ int EventDescriptorOf(SDL_Window* window) {
     }
 #endif
     return -1;
+}
+
+bool EventsArrived(SDL_Window* window) {
+#if defined(SDL_VIDEO_DRIVER_X11)
+    SDL_SysWMinfo info;
+    if (X11InfoOf(window, info)) {
+        Display* display = info.info.x11.display;
+        pollfd connection{ConnectionNumber(display), POLLIN, 0};
+        return XQLength(display) > 0 || poll(&connection, 1, 0) != 0;  // an error: let SDL find out
+    }
+#endif
+    return true;
 }
 
 bool AskForFrame(SDL_Window* window) {

@@ -374,6 +374,9 @@ bool PausePlaquePresented();
 std::uint64_t NativeWindowIdOf(SDL_Window* window);
 // The descriptor the window's events arrive on (the X connection), or -1 on other video drivers.
 int EventDescriptorOf(SDL_Window* window);
+// Whether the display has sent anything for SDL to read: events Xlib has queued already, or bytes waiting on
+// the connection. Always true on other video drivers.
+bool EventsArrived(SDL_Window* window);
 // Asks the window manager which frame it will draw around the unmapped window (the answer arrives as an
 // event SDL reads); false when there is no window manager, or no X11.
 bool AskForFrame(SDL_Window* window);

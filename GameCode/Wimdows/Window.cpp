@@ -41,9 +41,10 @@ using namespace detail;
 
 // The window thread never blocks inside SDL (SDL's X11 wake-up goes out on a second X connection and can
 // reach a window that is being destroyed): it sleeps on the X connection and on its own wake-up. Where it
-// cannot see the connection (other video drivers) it looks for events this often. SDL reads gamepads only
-// while it pumps events: once a frame while a pad is plugged in, and a few times a second otherwise, so that
-// a pad plugged in is found without keeping an idle menu awake.
+// cannot see the connection (other video drivers) it looks for events this often. SDL's event pump costs a
+// dozen system calls, so it runs when the display has sent something, and otherwise only as often as
+// gamepads need: SDL reads them only while it pumps events, once a frame while a pad is plugged in, and a few
+// times a second otherwise, so that a pad plugged in is found without keeping an idle menu awake.
 constexpr int kEventPollMilliseconds = 2;
 constexpr int kGamepadPollMilliseconds = 10;
 constexpr int kHotplugPollMilliseconds = 250;
@@ -238,9 +239,11 @@ bool HandleEvents(SDL_Window* window) {
 // connection. Presenting comes before the events: a present's reply may carry events into Xlib's queue,
 // where the connection would no longer show them; taking the events last leaves that queue empty.
 void RunEventLoop(SDL_Window* window) {
+    using SteadyClock = std::chrono::steady_clock;
     Module& m = M();
     const int events = EventDescriptorOf(window);
     MergePointerMotions(window);
+    SteadyClock::time_point nextPump;
     for (;;) {
         m.windowThreadPasses.fetch_add(1);
         std::uint64_t sync = 0;
@@ -249,7 +252,12 @@ void RunEventLoop(SDL_Window* window) {
             sync = m.syncRequested;
         }
         Present(window);
-        const bool closedByPlayer = HandleEvents(window) || gCloseAsked.load();
+        bool closedByPlayer = gCloseAsked.load();
+        const SteadyClock::time_point now = SteadyClock::now();
+        if (now >= nextPump || EventsArrived(window) || SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT)) {
+            nextPump = now + std::chrono::milliseconds(SleepLimit(events));
+            closedByPlayer = HandleEvents(window) || closedByPlayer;
+        }
         FollowDisplay(window);
         m.syncDone.store(sync);
         m.syncDone.notify_all();
