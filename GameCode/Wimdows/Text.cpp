@@ -73,16 +73,23 @@ SDL_Color ColorOf(std::uint32_t color) {
                      static_cast<Uint8>((color >> 16) & 0xFFu), 255};
 }
 
-// The text rendered once and kept; a frame redraws its labels with a single blit each. The cache starts
-// afresh when it has grown past what a few screens need.
+// The text rendered once and kept; a frame redraws its labels with a single blit each. At most twice what a
+// few screens need is kept: the texts used least lately go.
 const SharedSurface& Rendered(TTF_Font* font, std::uint32_t color, const char* text) {
-    constexpr std::size_t kMaxTexts = 256;
-    auto& rendered = M().rendered;
-    if (rendered.size() >= kMaxTexts) {
-        rendered.clear();
+    constexpr std::size_t kMostRecentTexts = 256;
+    Module& m = M();
+    Module::RenderedTexts::key_type key{font, color, text};
+    if (const auto found = m.recentTexts.find(key); found != m.recentTexts.end()) {
+        return found->second;
     }
-    SharedSurface& glyphs = rendered[{font, color, text}];
-    if (!glyphs) {
+    if (m.recentTexts.size() >= kMostRecentTexts) {
+        m.olderTexts = std::exchange(m.recentTexts, {});
+    }
+    SharedSurface& glyphs = m.recentTexts[key];
+    if (const auto older = m.olderTexts.find(key); older != m.olderTexts.end()) {
+        glyphs = std::move(older->second);
+        m.olderTexts.erase(older);
+    } else {
         // Blended glyphs carry their own alpha: only the letters are drawn, the picture shows between them.
         glyphs = SurfacePtr(TTF_RenderUTF8_Blended(font, text, ColorOf(color)));
     }

@@ -203,8 +203,13 @@ struct Module {
     FontStruct font;
     std::array<TTF_Font*, 6> fonts{};
     bool fontsOpened = false;
-    // Rendered texts by (font, colour, text): the dashboard draws the same labels every frame.
-    std::map<std::tuple<TTF_Font*, std::uint32_t, std::string>, SharedSurface> rendered;
+    // Rendered texts by (font, colour, text): the dashboard draws the same labels every frame. When the
+    // recent ones are many, they become the older ones and the older ones go; a text found among the older
+    // ones is recent again, so labels drawn every frame are never rendered again for a score that keeps
+    // changing.
+    using RenderedTexts = std::map<std::tuple<TTF_Font*, std::uint32_t, std::string>, SharedSurface>;
+    RenderedTexts recentTexts;
+    RenderedTexts olderTexts;
 };
 
 // Set by RequestClose, possibly in a signal handler: a plain lock-free flag outside the module instance,

@@ -32,6 +32,21 @@ TEST_F(Texts, NumbersAreWrittenInPlainDecimal) {
     EXPECT_EQ(HashOfDrawing([] { TextCard(1500, 10, 10); }), HashOfDrawing([] { Text("1500", 10, 10); }));
 }
 
+// A play writes a new score hundreds of times beside labels it writes every frame: the texts kept for
+// drawing again come and go, and every text still looks as it did.
+TEST_F(Texts, ManyTextsComeAndGoAndEveryOneStillLooksTheSame) {
+    SetFont(2, kInk);
+    const auto label = [] { Text("FUEL", 10, 10); };
+    const std::uint64_t labelAlone = HashOfDrawing(label);
+    const std::uint64_t firstScore = HashOfDrawing([] { TextInt(0, 300, 10); });
+    for (int score = 1; score < 1200; ++score) {
+        label();
+        TextInt(score, 300, 10);
+    }
+    EXPECT_EQ(HashOfDrawing(label), labelAlone);
+    EXPECT_EQ(HashOfDrawing([] { TextInt(0, 300, 10); }), firstScore);
+}
+
 TEST_F(Texts, OnlyTheGlyphsAreDrawnWithinTheMeasuredBox) {
     SetFont(5, kInk);
     Rectangle(0, 0, 999, 749, kPaper, true);
