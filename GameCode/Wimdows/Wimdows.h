@@ -117,7 +117,7 @@ std::uint32_t LoadBitmap(const char* file, std::uint32_t width, std::uint32_t he
 // run without a Bitmaps folder that has never read a picture (tests, replays) says nothing. True when it
 // said something.
 bool SayUnreadPictures(const char* what);
-// Whether any picture has been read in this run.
+// Whether any picture has been read since the window opened.
 bool PicturesRead();
 void DrawBitmap(std::uint32_t bitmap, std::int32_t x, std::int32_t y);
 // White in the mask copies the picture, black keeps the back buffer.

@@ -170,7 +170,7 @@ struct Module {
     std::vector<BitStruct> bit;  // bitlen = bit.size()
     std::map<BitmapKey, LoadedPicture> loaded;
     std::string unreadPicture;  // why the first picture not read since it was last said could not be read
-    bool picturesRead = false;  // whether any picture has been read in this run
+    bool picturesRead = false;  // whether any picture has been read while this window is open
     std::map<std::pair<SDL_Surface*, SDL_Surface*>, SharedSurface> masked;  // (image, mask) -> keyed sprite
     Backdrop backdrop;
     changes::Finder changes;  // marks where the back buffer was written since the last hand-over

@@ -304,6 +304,8 @@ void FreeWindow() {
     m.masked.clear();
     m.bit = {};
     m.loaded.clear();
+    m.unreadPicture.clear();  // the next window's pictures are read afresh, and said of afresh
+    m.picturesRead = false;
     m.nativeWindowId.store(0);
 }
 

@@ -97,6 +97,23 @@ TEST_F(UnreadPictures, PicturesThatCannotBeReadAreSaidOnceWithTheFolderAndTheRea
     EXPECT_NE(Said().find(": not a picture the game can show"), std::string::npos);
 }
 
+// A replay without pictures and then a play with them, in one process: the first window's unread pictures
+// are not said as the second one's.
+TEST_F(UnreadPictures, WhatOneWindowCouldNotReadIsNotSaidOfTheNext) {
+    EXPECT_EQ(LoadBitmap("Bitmaps\\Hemel.bmp", 8, 8), 0u);
+    KillWindow();
+    std::filesystem::create_directory("Bitmaps");
+    dir_.Picture("Bitmaps/Zee.bmp", 8, 8, kBlack);
+    Window("Game", 1000, 750);
+    EXPECT_NE(LoadBitmap("Bitmaps\\Zee.bmp", 8, 8), 0u);
+    EXPECT_EQ(Said(), "");
+    KillWindow();
+    std::filesystem::remove_all("Bitmaps");
+    Window("Game", 1000, 750);
+    EXPECT_EQ(LoadBitmap("Bitmaps\\Zee.bmp", 8, 8), 0u);
+    EXPECT_EQ(Said(), "") << "no pictures read in this window: a run without pictures";
+}
+
 TEST_F(UnreadPictures, AFolderDeletedAfterPicturesWereReadIsSaid) {
     std::filesystem::create_directory("Bitmaps");
     dir_.Picture("Bitmaps/tidewind.bmp", 8, 8, kBlack);
