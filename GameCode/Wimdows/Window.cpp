@@ -41,10 +41,10 @@ using namespace detail;
 
 // The window thread never blocks inside SDL (SDL's X11 wake-up goes out on a second X connection and can
 // reach a window that is being destroyed): it sleeps on the X connection and on its own wake-up. Where it
-// cannot see the connection (other video drivers) it looks for events this often. SDL's event pump costs a
-// dozen system calls, so it runs when the display has sent something, and otherwise only as often as
-// gamepads need: SDL reads them only while it pumps events, once a frame while a pad is plugged in, and a few
-// times a second otherwise, so that a pad plugged in is found without keeping an idle menu awake.
+// cannot see the connection (other video drivers) it looks for events this often. SDL's event pump costs
+// six system calls, so it runs when the display or a sync has sent something, and otherwise only as often
+// as gamepads need: SDL reads them only while it pumps events, once a frame while a pad is plugged in, and a
+// few times a second otherwise, so that a pad plugged in is found without keeping an idle menu awake.
 constexpr int kEventPollMilliseconds = 2;
 constexpr int kGamepadPollMilliseconds = 10;
 constexpr int kHotplugPollMilliseconds = 250;
