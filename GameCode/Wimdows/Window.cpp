@@ -172,6 +172,9 @@ SDL_Window* Init() {
     Module& m = M();
     // The layer captures the mouse itself while a button is held.
     SDL_SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "0");
+    // A click that brings the window to the front is a click, as on the desktops the game comes from. SDL
+    // drops one handled within 10 ms of the focus, so whether it counted depended on the machine's load.
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     ChooseRealDisplays();
     NameApplication();
     if (!InitVideo()) {

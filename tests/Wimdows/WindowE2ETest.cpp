@@ -240,6 +240,40 @@ TEST(RealWindow, APointerFloodKeepsEveryClickInOrderWhereItWasMade) {
     KillWindow();
 }
 
+// The click that brings the window to the front is a click, however soon after the focus it is handled.
+TEST(RealWindow, AClickThatFocusesTheWindowIsAClick) {
+    Xvfb server;
+    ASSERT_FALSE(server.Display().empty()) << "Xvfb did not start";
+    OpenOn(server);
+    std::mutex mutex;
+    std::vector<InputEvent> buttons;
+    SetInputObserver([&](const InputEvent& event) {
+        if (event.kind == InputEvent::Kind::LeftDown || event.kind == InputEvent::Kind::LeftUp) {
+            std::lock_guard lock(mutex);
+            buttons.push_back(event);
+        }
+    });
+    {
+        const std::unique_lock held = wt::HoldWindowThread();
+        ASSERT_TRUE(FocusWithAClick(server.Display().c_str(), wt::NativeWindowId(), {300, 200}))
+            << "no XTEST on the server";
+    }
+    const auto arrived = [&] {
+        std::lock_guard lock(mutex);
+        return buttons.size() >= 2;
+    };
+    for (int look = 0; look < 300 && !arrived(); ++look) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    SetInputObserver(nullptr);
+    ASSERT_EQ(buttons.size(), 2u);
+    EXPECT_EQ(buttons[0].kind, InputEvent::Kind::LeftDown);
+    EXPECT_EQ(buttons[1].kind, InputEvent::Kind::LeftUp);
+    EXPECT_EQ(buttons[0].x, 300);
+    EXPECT_EQ(buttons[0].y, 200);
+    KillWindow();
+}
+
 // Closing while frames are still handed over must never wake a window that is being destroyed.
 TEST(RealWindow, OpeningAndClosingWithFramesInFlightEndsCleanlyEveryTime) {
     Xvfb server;

@@ -1,5 +1,5 @@
-// A burst of synthetic pointer events, far faster than a hand makes them. Kept apart from the game's headers:
-// Xlib's global `Time` clashes with the Time module.
+// Synthetic pointer events: a burst far faster than a hand makes them, and a click that focuses a window.
+// Kept apart from the game's headers: Xlib's global `Time` clashes with the Time module.
 #include "PointerFlood.h"
 
 #include <X11/Xlib.h>
@@ -48,4 +48,27 @@ std::optional<Flood> FloodPointer(const char* display, unsigned long window, int
     XSync(x, False);
     XCloseDisplay(x);
     return flood;
+}
+
+bool FocusWithAClick(const char* display, unsigned long window, FloodPoint at) {
+    Display* x = XOpenDisplay(display);
+    int unused = 0;
+    int left = 0;
+    int top = 0;
+    ::Window child = 0;
+    const bool ready = x != nullptr && XTestQueryExtension(x, &unused, &unused, &unused, &unused) &&
+                       XTranslateCoordinates(x, window, DefaultRootWindow(x), 0, 0, &left, &top, &child);
+    if (ready) {
+        XSetInputFocus(x, None, RevertToNone, CurrentTime);
+        XSync(x, False);
+        XTestFakeMotionEvent(x, -1, left + at.x, top + at.y, CurrentTime);
+        XSetInputFocus(x, window, RevertToParent, CurrentTime);
+        XTestFakeButtonEvent(x, Button1, True, CurrentTime);
+        XTestFakeButtonEvent(x, Button1, False, CurrentTime);
+        XSync(x, False);
+    }
+    if (x != nullptr) {
+        XCloseDisplay(x);
+    }
+    return ready;
 }

@@ -73,6 +73,10 @@ std::uint64_t WindowThreadPasses() {
     return M().windowThreadPasses.load();
 }
 
+std::unique_lock<std::mutex> HoldWindowThread() {
+    return std::unique_lock(M().frontMutex);
+}
+
 std::uint64_t FramesHandedOver() {
     std::lock_guard lock(M().frontMutex);
     return M().submitted;

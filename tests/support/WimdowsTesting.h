@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <mutex>
 #include <vector>
 
 #include "Wimdows/WimdowsFrames.h"
@@ -17,6 +18,9 @@ std::uint64_t BackHash();
 
 // How many rounds the window thread's loop has made so far (it makes one per wake-up).
 std::uint64_t WindowThreadPasses();
+// Holds the window thread at the start of its next round for as long as the lock is held, so that what the
+// display sends meanwhile is handled in one batch, as on a busy machine.
+std::unique_lock<std::mutex> HoldWindowThread();
 // How many frames (whole or in part) have been handed to the window thread so far.
 std::uint64_t FramesHandedOver();
 // The frame the window shows, once presented: one pixel, its hash, or all of it row by row
