@@ -71,11 +71,15 @@ struct Pad {
     std::bitset<kControls> held;
 };
 
-// Open pads by joystick instance id; window thread only.
-std::map<SDL_JoystickID, Pad> gPads;
+// Open pads by joystick instance id; window thread only. Never destroyed, as the module is not: a window
+// thread that a close left behind may still be closing them while the program ends.
+std::map<SDL_JoystickID, Pad>& Pads() {
+    static auto* const pads = new std::map<SDL_JoystickID, Pad>;
+    return *pads;
+}
 
 bool AnyPadHolds(std::uint32_t key) {
-    for (const auto& [id, pad] : gPads) {
+    for (const auto& [id, pad] : Pads()) {
         for (std::size_t control = 0; control < kControls; ++control) {
             if (pad.held[control] && KeyOf(control) == key) {
                 return true;
@@ -143,21 +147,21 @@ void Plug(int deviceIndex) {
         return;
     }
     const SDL_JoystickID id = SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(controller));
-    if (!gPads.try_emplace(id, Pad{.controller = controller, .held = {}}).second) {
+    if (!Pads().try_emplace(id, Pad{.controller = controller, .held = {}}).second) {
         SDL_GameControllerClose(controller);  // announced twice: already open
     }
 }
 
 void Unplug(SDL_JoystickID id) {
-    const auto found = gPads.find(id);
-    if (found == gPads.end()) {
+    const auto found = Pads().find(id);
+    if (found == Pads().end()) {
         return;
     }
     for (std::size_t control = 0; control < kControls; ++control) {
         Set(found->second, static_cast<Control>(control), false);
     }
     SDL_GameControllerClose(found->second.controller);
-    gPads.erase(found);
+    Pads().erase(found);
 }
 
 }  // namespace
@@ -177,16 +181,16 @@ void HandleGamepadEvent(const SDL_Event& event) {
             break;
         case SDL_CONTROLLERBUTTONDOWN:
         case SDL_CONTROLLERBUTTONUP: {
-            const auto pad = gPads.find(event.cbutton.which);
+            const auto pad = Pads().find(event.cbutton.which);
             const std::optional<Control> control = ControlOf(event.cbutton.button);
-            if (pad != gPads.end() && control) {
+            if (pad != Pads().end() && control) {
                 Set(pad->second, *control, event.type == SDL_CONTROLLERBUTTONDOWN);
             }
             break;
         }
         case SDL_CONTROLLERAXISMOTION: {
-            const auto pad = gPads.find(event.caxis.which);
-            if (pad == gPads.end()) {
+            const auto pad = Pads().find(event.caxis.which);
+            if (pad == Pads().end()) {
                 break;
             }
             if (event.caxis.axis == SDL_CONTROLLER_AXIS_LEFTX) {
@@ -202,10 +206,10 @@ void HandleGamepadEvent(const SDL_Event& event) {
 }
 
 void CloseGamepads() {
-    for (const auto& [id, pad] : gPads) {
+    for (const auto& [id, pad] : Pads()) {
         SDL_GameControllerClose(pad.controller);
     }
-    gPads.clear();
+    Pads().clear();
     SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
