@@ -198,20 +198,49 @@ TEST(RealWindow, AWindowLeftAloneSleepsUntilAFrameOrAnXEventWakesIt) {
     KillWindow();
 }
 
+// The left button's presses and releases as the window layer delivers them, from construction on.
+class LeftButton {
+  public:
+    LeftButton() {
+        SetInputObserver([this](const InputEvent& event) {
+            if (event.kind == InputEvent::Kind::LeftDown || event.kind == InputEvent::Kind::LeftUp) {
+                std::lock_guard lock(mutex_);
+                events_.push_back(event);
+            }
+        });
+    }
+    ~LeftButton() { SetInputObserver(nullptr); }
+    LeftButton(const LeftButton&) = delete;
+    LeftButton& operator=(const LeftButton&) = delete;
+
+    // Looks every 10 ms, for five seconds at most, until `enough` holds for what came; returns what came.
+    template <class Enough>
+    std::vector<InputEvent> AwaitUntil(Enough enough) {
+        for (int look = 0; look < 500; ++look) {
+            {
+                std::lock_guard lock(mutex_);
+                if (enough(events_)) {
+                    break;
+                }
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        std::lock_guard lock(mutex_);
+        return events_;
+    }
+
+  private:
+    std::mutex mutex_;
+    std::vector<InputEvent> events_;
+};
+
 // Motions that arrive faster than they are read are merged: each click must still come, in order, where it
 // was made, and the pointer must end where the flood left it.
 TEST(RealWindow, APointerFloodKeepsEveryClickInOrderWhereItWasMade) {
     Xvfb server;
     ASSERT_FALSE(server.Display().empty()) << "Xvfb did not start";
     OpenOn(server);
-    std::mutex mutex;
-    std::vector<InputEvent> buttons;
-    SetInputObserver([&](const InputEvent& event) {
-        if (event.kind == InputEvent::Kind::LeftDown || event.kind == InputEvent::Kind::LeftUp) {
-            std::lock_guard lock(mutex);
-            buttons.push_back(event);
-        }
-    });
+    LeftButton left;
     // 997 moves apart, clicks land hundreds of pixels apart: none is taken for a double click.
     const std::optional<Flood> flood =
         FloodPointer(server.Display().c_str(), wt::NativeWindowId(), 30000, 997);
@@ -219,15 +248,10 @@ TEST(RealWindow, APointerFloodKeepsEveryClickInOrderWhereItWasMade) {
     ASSERT_EQ(flood->clicks.size(), 30u);
     std::int32_t x = -1;
     std::int32_t y = -1;
-    const auto arrived = [&] {
-        std::lock_guard lock(mutex);
+    const std::vector<InputEvent> buttons = left.AwaitUntil([&](const std::vector<InputEvent>& events) {
         MousePos(x, y);
-        return buttons.size() >= 2 * flood->clicks.size() && FloodPoint{x, y} == flood->last;
-    };
-    for (int look = 0; look < 500 && !arrived(); ++look) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    SetInputObserver(nullptr);
+        return events.size() >= 2 * flood->clicks.size() && FloodPoint{x, y} == flood->last;
+    });
     EXPECT_EQ(x, flood->last.x);
     EXPECT_EQ(y, flood->last.y);
     ASSERT_EQ(buttons.size(), 2 * flood->clicks.size());
@@ -245,27 +269,14 @@ TEST(RealWindow, AClickThatFocusesTheWindowIsAClick) {
     Xvfb server;
     ASSERT_FALSE(server.Display().empty()) << "Xvfb did not start";
     OpenOn(server);
-    std::mutex mutex;
-    std::vector<InputEvent> buttons;
-    SetInputObserver([&](const InputEvent& event) {
-        if (event.kind == InputEvent::Kind::LeftDown || event.kind == InputEvent::Kind::LeftUp) {
-            std::lock_guard lock(mutex);
-            buttons.push_back(event);
-        }
-    });
+    LeftButton left;
     {
         const std::unique_lock held = wt::HoldWindowThread();
         ASSERT_TRUE(FocusWithAClick(server.Display().c_str(), wt::NativeWindowId(), {300, 200}))
             << "no XTEST on the server";
     }
-    const auto arrived = [&] {
-        std::lock_guard lock(mutex);
-        return buttons.size() >= 2;
-    };
-    for (int look = 0; look < 300 && !arrived(); ++look) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    SetInputObserver(nullptr);
+    const std::vector<InputEvent> buttons =
+        left.AwaitUntil([](const std::vector<InputEvent>& events) { return events.size() >= 2; });
     ASSERT_EQ(buttons.size(), 2u);
     EXPECT_EQ(buttons[0].kind, InputEvent::Kind::LeftDown);
     EXPECT_EQ(buttons[1].kind, InputEvent::Kind::LeftUp);
