@@ -78,7 +78,7 @@ void Present(SDL_Window* window) {
     updated.clear();
     // Taken before the lock: after a resize SDL makes the surface anew, with round trips to a display that
     // may have frozen, and the main thread's hand-over must not wait on that. Otherwise it is only looked up.
-    SDL_Surface* surface = m.view.hidden || !WithinLimits(window) ? nullptr : SDL_GetWindowSurface(window);
+    SDL_Surface* surface = m.view.hidden || !WithinLimits(window) ? nullptr : WindowPixels(window);
     std::uint64_t frame = 0;
     {
         std::lock_guard lock(m.frontMutex);
@@ -98,11 +98,18 @@ void Present(SDL_Window* window) {
         }
         m.dirty.clear();
     }
-    if (!updated.empty()) {
+    if (m.shared.Holds(surface)) {
+        m.shared.Show(updated);
+    } else if (!updated.empty()) {
         SDL_UpdateWindowSurfaceRects(window, updated.data(), static_cast<int>(updated.size()));
     }
     m.presented.store(frame);
     m.presented.notify_all();
+}
+
+SDL_Surface* WindowPixels(SDL_Window* window) {
+    SDL_Surface* shared = M().shared.For(window);
+    return shared != nullptr ? shared : SDL_GetWindowSurface(window);
 }
 
 void Paint() {

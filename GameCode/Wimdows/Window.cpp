@@ -193,7 +193,7 @@ SDL_Window* Init() {
     SDL_Window* window = OpenWindow(m.window.title.c_str(), m.view.picture);
     SurfacePtr back = MakeSurface(width, height);
     SurfacePtr front = MakeSurface(width, height);
-    if (window == nullptr || !back || !front || SDL_GetWindowSurface(window) == nullptr) {
+    if (window == nullptr || !back || !front || WindowPixels(window) == nullptr) {
         m.failure = SDL_GetError();
         if (window != nullptr) {
             SDL_DestroyWindow(window);
@@ -262,6 +262,10 @@ void RunEventLoop(SDL_Window* window) {
             closedByPlayer = HandleEvents(window) || closedByPlayer;
         }
         FollowDisplay(window);
+        if (sync != m.syncDone.load()) {
+            m.shared.Finish();  // a sync finds what was presented shown by the server, not only sent to it
+            m.sharedAtSync.store(m.shared.InUse());
+        }
         m.syncDone.store(sync);
         m.syncDone.notify_all();
         if (closedByPlayer) {
@@ -323,6 +327,7 @@ void WinMain() {
         SetState(STATE_ACTIVE);
         RunEventLoop(window);
         FreeWindow();
+        M().shared.Release();
         CloseGamepads();
         SDL_DestroyWindow(window);
         SDL_QuitSubSystem(SDL_INIT_VIDEO);

@@ -138,6 +138,7 @@ TEST(RealWindow, HasTheClientAreaAskedForAndShowsThePresentedFrame) {
     EXPECT_NE(info.find("\"Game\""), std::string::npos) << info;
     EXPECT_NE(info.find("Width: 1000\n"), std::string::npos) << info;
     EXPECT_NE(info.find("Height: 750\n"), std::string::npos) << info;
+    EXPECT_TRUE(wt::ShownThroughSharedImage());
     EXPECT_EQ(DifferingFromScaled(id, presented, 1, dir), 0u);
 
     KillWindow();
@@ -153,8 +154,53 @@ TEST(RealWindow, OnA3840x2160ScreenOpensAt2xWithEveryPixelExactlyA2x2Block) {
     const std::string info = Output("xwininfo -id " + id);
     EXPECT_NE(info.find("Width: 2000\n"), std::string::npos) << info;
     EXPECT_NE(info.find("Height: 1500\n"), std::string::npos) << info;
+    EXPECT_TRUE(wt::ShownThroughSharedImage());
     EXPECT_EQ(DifferingFromScaled(id, presented, 2, dir), 0u);
     KillWindow();
+}
+
+// Draws frames that change in a few places and hands each over without waiting; returns the last one.
+std::vector<std::uint32_t> FramesChangedInPlaces(std::int32_t count) {
+    for (std::int32_t frame = 0; frame < count; ++frame) {
+        const auto shade = static_cast<std::uint32_t>(frame);
+        Disc(100 + frame * 20, 200, 15, 0x00B0B0 + shade);
+        Rectangle(900 - frame * 7, 600, 930 - frame * 7, 610 + frame, shade << 16, true);
+        TextInt(frame, 590, 60);
+        UpdateWindow();
+    }
+    return wt::PresentedFrame();
+}
+
+// Such frames are sent to the X server as the changed places alone, one after another without waiting for
+// it: the window shows the last frame exactly, at 1x, at 2x, and after shrinking from 2x to 1x.
+TEST(RealWindow, FramesChangedInPlacesAreShownExactlyByTheServer) {
+    for (const char* screen : {"1280x1024x24", "3840x2160x24"}) {
+        SCOPED_TRACE(screen);
+        Xvfb server(screen);
+        ASSERT_FALSE(server.Display().empty()) << "Xvfb did not start";
+        TempDir dir;
+        OpenAndDraw(server, dir);
+        const std::string id = std::to_string(wt::NativeWindowId());
+        const int scale = std::string(screen).starts_with("3840") ? 2 : 1;
+        std::vector<std::uint32_t> presented = FramesChangedInPlaces(40);
+        EXPECT_TRUE(wt::ShownThroughSharedImage());
+        EXPECT_EQ(DifferingFromScaled(id, presented, scale, dir), 0u);
+        if (scale == 2) {
+            Output("xdotool windowsize " + id + " 1000 750");
+            std::size_t differing = 0;
+            // Until the window thread has seen the new size.
+            for (int tries = 0; tries < 100; ++tries) {
+                presented = FramesChangedInPlaces(3);
+                wt::ShownThroughSharedImage();
+                differing = DifferingFromScaled(id, presented, 1, dir);
+                if (differing == 0) {
+                    break;
+                }
+            }
+            EXPECT_EQ(differing, 0u) << "after shrinking to 1x";
+        }
+        KillWindow();
+    }
 }
 
 TEST(RealWindow, TheCloseButtonEndsTheNextWait) {
