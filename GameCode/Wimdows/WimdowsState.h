@@ -191,7 +191,7 @@ struct Module {
     std::atomic<std::uint64_t> syncDone{0};
     std::atomic<std::uint64_t> nativeWindowId{0};
     View view;
-    SharedImage shared;  // where presents go under X11; window thread
+    SharedImage shared;                     // where presents go under X11; window thread
     std::atomic<bool> sharedAtSync{false};  // whether presents went through it at the last sync, for tests
 
     // Input.
