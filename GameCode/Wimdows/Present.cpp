@@ -76,8 +76,9 @@ void Present(SDL_Window* window) {
     Module& m = M();
     std::vector<SDL_Rect>& updated = m.view.updated;
     updated.clear();
-    // Taken before the lock: after a resize SDL makes the surface anew, with round trips to a display that
-    // may have frozen, and the main thread's hand-over must not wait on that. Otherwise it is only looked up.
+    // Taken before the lock: after a resize the window's pixels are made anew, with round trips to a display
+    // that may have frozen, and the main thread's hand-over must not wait on that. Otherwise they are only
+    // looked up, once the server has shown the last present.
     SDL_Surface* surface = m.view.hidden || !WithinLimits(window) ? nullptr : WindowPixels(window);
     std::uint64_t frame = 0;
     {

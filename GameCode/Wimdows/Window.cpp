@@ -195,6 +195,7 @@ SDL_Window* Init() {
     SurfacePtr front = MakeSurface(width, height);
     if (window == nullptr || !back || !front || WindowPixels(window) == nullptr) {
         m.failure = SDL_GetError();
+        m.shared.Release();
         if (window != nullptr) {
             SDL_DestroyWindow(window);
         }
