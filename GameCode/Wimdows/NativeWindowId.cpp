@@ -54,16 +54,13 @@ bool WindowManagerRuns(Display* display) {
     return status == Success && type == XA_WINDOW && count == 1;
 }
 
-#endif
-
-}  // namespace
-
-#if defined(SDL_VIDEO_DRIVER_X11)
-// The visual's channels are 8 bits each at the places of SDL's usual 32-bit pixels. Also SharedImage.cpp's.
+// The visual's channels are 8 bits each at the places of SDL's usual 32-bit pixels.
 bool EightBitChannels(const Visual* visual) {
     return visual->red_mask == 0xFF0000 && visual->green_mask == 0xFF00 && visual->blue_mask == 0xFF;
 }
 #endif
+
+}  // namespace
 
 std::uint64_t NativeWindowIdOf(SDL_Window* window) {
 #if defined(SDL_VIDEO_DRIVER_X11)

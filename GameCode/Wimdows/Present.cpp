@@ -76,10 +76,9 @@ void Present(SDL_Window* window) {
     Module& m = M();
     std::vector<SDL_Rect>& updated = m.view.updated;
     updated.clear();
-    // Taken before the lock: after a resize the window's pixels are made anew, with round trips to a display
-    // that may have frozen, and the main thread's hand-over must not wait on that. Otherwise they are only
-    // looked up, once the server has shown the last present.
-    SDL_Surface* surface = m.view.hidden || !WithinLimits(window) ? nullptr : WindowPixels(window);
+    // Taken before the lock: after a resize SDL makes the surface anew, with round trips to a display that
+    // may have frozen, and the main thread's hand-over must not wait on that. Otherwise it is only looked up.
+    SDL_Surface* surface = m.view.hidden || !WithinLimits(window) ? nullptr : SDL_GetWindowSurface(window);
     std::uint64_t frame = 0;
     {
         std::lock_guard lock(m.frontMutex);
@@ -99,18 +98,11 @@ void Present(SDL_Window* window) {
         }
         m.dirty.clear();
     }
-    if (m.shared.Holds(surface)) {
-        m.shared.Show(updated);
-    } else if (!updated.empty()) {
+    if (!updated.empty()) {
         SDL_UpdateWindowSurfaceRects(window, updated.data(), static_cast<int>(updated.size()));
     }
     m.presented.store(frame);
     m.presented.notify_all();
-}
-
-SDL_Surface* WindowPixels(SDL_Window* window) {
-    SDL_Surface* shared = M().shared.For(window);
-    return shared != nullptr ? shared : SDL_GetWindowSurface(window);
 }
 
 void Paint() {

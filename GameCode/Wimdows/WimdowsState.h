@@ -28,7 +28,6 @@
 #include "Changes.h"
 #include "Fitting.h"
 #include "Pixels.h"
-#include "SharedImage.h"
 #include "Smoothing.h"
 #include "Time/Time.h"
 #include "Wimdows.h"
@@ -191,8 +190,6 @@ struct Module {
     std::atomic<std::uint64_t> syncDone{0};
     std::atomic<std::uint64_t> nativeWindowId{0};
     View view;
-    SharedImage shared;                     // where presents go under X11; window thread
-    std::atomic<bool> sharedAtSync{false};  // whether presents went through it at the last sync, for tests
 
     // Input.
     std::array<std::atomic<bool>, 256> key{};
@@ -247,9 +244,6 @@ void CopyPixels(const SDL_Surface* from, SDL_Rect area, SDL_Surface* to, SDL_Poi
 
 // Shows what changed in the front buffer since the last present, scaled to the window.
 void Present(SDL_Window* window);
-// The window's pixels a present draws into: the image shared with the X server, or SDL's window surface
-// where there is none. Null when neither can be had.
-SDL_Surface* WindowPixels(SDL_Window* window);
 // Presents the whole front buffer again at the next round: the window is seen anew.
 void Paint();
 // The game pixel under a window pixel.

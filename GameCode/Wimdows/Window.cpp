@@ -193,9 +193,8 @@ SDL_Window* Init() {
     SDL_Window* window = OpenWindow(m.window.title.c_str(), m.view.picture);
     SurfacePtr back = MakeSurface(width, height);
     SurfacePtr front = MakeSurface(width, height);
-    if (window == nullptr || !back || !front || WindowPixels(window) == nullptr) {
+    if (window == nullptr || !back || !front || SDL_GetWindowSurface(window) == nullptr) {
         m.failure = SDL_GetError();
-        m.shared.Release();
         if (window != nullptr) {
             SDL_DestroyWindow(window);
         }
@@ -263,10 +262,6 @@ void RunEventLoop(SDL_Window* window) {
             closedByPlayer = HandleEvents(window) || closedByPlayer;
         }
         FollowDisplay(window);
-        if (sync != m.syncDone.load()) {
-            m.shared.Finish();  // a sync finds what was presented shown by the server, not only sent to it
-            m.sharedAtSync.store(m.shared.InUse());
-        }
         m.syncDone.store(sync);
         m.syncDone.notify_all();
         if (closedByPlayer) {
@@ -328,7 +323,6 @@ void WinMain() {
         SetState(STATE_ACTIVE);
         RunEventLoop(window);
         FreeWindow();
-        M().shared.Release();
         CloseGamepads();
         SDL_DestroyWindow(window);
         SDL_QuitSubSystem(SDL_INIT_VIDEO);

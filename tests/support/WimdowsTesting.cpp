@@ -177,11 +177,6 @@ std::uint64_t NativeWindowId() {
     return M().nativeWindowId.load();
 }
 
-bool ShownThroughSharedImage() {
-    SyncWithWindowThread();
-    return M().sharedAtSync.load();
-}
-
 void SendSdlKey(std::int32_t sdlKeycode, bool down, bool repeat) {
     SDL_Event event{};
     event.type = down ? SDL_KEYDOWN : SDL_KEYUP;

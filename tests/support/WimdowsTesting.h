@@ -48,9 +48,6 @@ std::uint32_t XLen();
 std::uint32_t YLen();
 // The X11 id of the window (0 on other video drivers), for xwininfo and screenshots.
 std::uint64_t NativeWindowId();
-// Once the X server has shown every frame presented so far: whether they went to it through an image
-// shared with it (false on other video drivers, and where SDL's window surface serves).
-bool ShownThroughSharedImage();
 
 // Sends an SDL key press or release (an SDL_Keycode such as SDLK_a) to the window thread and returns once
 // it has been handled there, as a real key would be.
